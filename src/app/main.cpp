@@ -1,0 +1,33 @@
+// Vaticor: statistics and forecasts for the Spanish football pools.
+#include "season/Qmodelop.h"
+#include "ui/MainWindow.h"
+#include "ui/QtServices.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char **argv)
+{
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Vaticor"));
+  QApplication::setApplicationVersion(QStringLiteral(VATICOR_VERSION));
+
+  ui::QtMessages messages;
+  ui::QtFileDialog fileDialog;
+  ui::SystemClock clock;
+  ui::QtFileInfo fileInfo;
+  ui::QtPrinter printer(QApplication::applicationDirPath() + u'/', nullptr);
+  vaticor::Qmodelop form({&messages, &fileDialog, &printer, &clock, &fileInfo});
+  ui::MainWindow window(form);
+  messages.setParent(&window);
+  fileDialog.setParent(&window);
+  printer.setWindow(&window);
+
+  form.layOutForm();
+  window.refresh();
+  window.show();
+  // The current season loads once the window is up, so that a message about a
+  // missing file stands over the program's own window.
+  QTimer::singleShot(0, &window, [&window] { window.run([&window] { window.form().startupLoad(); }); });
+  return app.exec();
+}

@@ -1,0 +1,130 @@
+#include "controls/Controls.h"
+
+#include <algorithm>
+
+namespace controls {
+
+Rgb paletteColour(int number)
+{
+  static const Rgb palette[16] = {
+      rgb(0, 0, 0),       rgb(0, 0, 128),   rgb(0, 128, 0),   rgb(0, 128, 128),
+      rgb(128, 0, 0),     rgb(128, 0, 128), rgb(128, 128, 0), rgb(192, 192, 192),
+      rgb(128, 128, 128), rgb(0, 0, 255),   rgb(0, 255, 0),   rgb(0, 255, 255),
+      rgb(255, 0, 0),     rgb(255, 0, 255), rgb(255, 255, 0), rgb(255, 255, 255),
+  };
+  return number >= 0 && number < 16 ? palette[number] : kNoColour;
+}
+
+void ListBox::clear()
+{
+  lines_.clear();
+  listIndex_ = -1;
+}
+
+void ListBox::addItem(const QString &line)
+{
+  if (!sorted) {
+    lines_.append(line);
+    return;
+  }
+  // A sorted list box compares without regard to case.
+  auto at = std::upper_bound(lines_.begin(), lines_.end(), line, [](const QString &a, const QString &b) {
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+  });
+  lines_.insert(at, line);
+}
+
+QString ListBox::item(int i) const
+{
+  return i >= 0 && i < lines_.size() ? lines_[i] : QString();
+}
+
+void ListBox::setListIndex(int i)
+{
+  if (i >= -1 && i < lines_.size())
+    listIndex_ = i;
+}
+
+void Grid::resize(int rows, int cols)
+{
+  rows = std::max(rows, 0);
+  cols = std::max(cols, 0);
+  std::vector<QString> cells(static_cast<size_t>(rows) * cols);
+  std::vector<Rgb> colours(static_cast<size_t>(rows) * cols, kNoColour);
+  for (int r = 0; r < std::min(rows, rows_); ++r) {
+    for (int c = 0; c < std::min(cols, cols_); ++c) {
+      cells[static_cast<size_t>(r) * cols + c] = cells_[static_cast<size_t>(r) * cols_ + c];
+      colours[static_cast<size_t>(r) * cols + c] = colours_[static_cast<size_t>(r) * cols_ + c];
+    }
+  }
+  cells_.swap(cells);
+  colours_.swap(colours);
+  rows_ = rows;
+  cols_ = cols;
+  widths_.resize(cols, 600);
+  alignments_.resize(cols, Alignment::General);
+  row = std::clamp(row, 0, std::max(rows_ - 1, 0));
+  col = std::clamp(col, 0, std::max(cols_ - 1, 0));
+  rowSel = std::clamp(rowSel, 0, std::max(rows_ - 1, 0));
+  colSel = std::clamp(colSel, 0, std::max(cols_ - 1, 0));
+}
+
+void Grid::setRows(int n) { resize(n, cols_); }
+void Grid::setCols(int n) { resize(rows_, n); }
+
+QString Grid::text(int r, int c) const
+{
+  if (r < 0 || c < 0 || r >= rows_ || c >= cols_)
+    return QString();
+  return cells_[static_cast<size_t>(r) * cols_ + c];
+}
+
+void Grid::setText(int r, int c, const QString &value)
+{
+  if (r < 0 || c < 0 || r >= rows_ || c >= cols_)
+    return;
+  cells_[static_cast<size_t>(r) * cols_ + c] = value;
+}
+
+Rgb Grid::cellColour(int r, int c) const
+{
+  if (r < 0 || c < 0 || r >= rows_ || c >= cols_)
+    return kNoColour;
+  return colours_[static_cast<size_t>(r) * cols_ + c];
+}
+
+void Grid::setCellColour(int r, int c, Rgb colour)
+{
+  if (r < 0 || c < 0 || r >= rows_ || c >= cols_)
+    return;
+  colours_[static_cast<size_t>(r) * cols_ + c] = colour;
+}
+
+int Grid::colWidth(int c) const
+{
+  return c >= 0 && c < cols_ ? widths_[c] : 0;
+}
+
+void Grid::setColWidth(int c, int twips)
+{
+  if (c >= 0 && c < cols_)
+    widths_[c] = twips;
+}
+
+Alignment Grid::colAlignment(int c) const
+{
+  return c >= 0 && c < cols_ ? alignments_[c] : Alignment::General;
+}
+
+void Grid::setColAlignment(int c, Alignment a)
+{
+  if (c >= 0 && c < cols_)
+    alignments_[c] = a;
+}
+
+void Grid::clear()
+{
+  std::fill(cells_.begin(), cells_.end(), QString());
+}
+
+} // namespace controls

@@ -1,0 +1,86 @@
+#pragma once
+// Scripted services: answers queued in advance, every call recorded. Used by
+// the tests and by the command-line companion, which shows no dialog.
+
+#include "controls/Services.h"
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+
+namespace controls {
+
+struct RecordedMessage {
+  QString text;
+  QString title;
+  MessageIcon icon;
+  MessageButtons buttons;
+};
+
+class ScriptedMessages : public MessageService {
+public:
+  MessageAnswer show(const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons) override;
+  QList<RecordedMessage> shown;
+  QList<MessageAnswer> answers; // taken in order; Ok (or Yes) when empty
+};
+
+class ScriptedFileDialog : public FileDialogService {
+public:
+  QString openFile(const QString &title, const QString &initialFolder, const QString &filter) override;
+  QStringList choices; // taken in order; an empty text (cancel) when none is left
+  QStringList titles;
+  QStringList folders;
+  QStringList filters;
+};
+
+class ScriptedPrinter : public PrinterService {
+public:
+  QString fontName() const override { return font_; }
+  void setFontName(const QString &name) override;
+  double fontSize() const override { return size_; }
+  void setFontSize(double size) override;
+  void setOrientation(int orientation) override;
+  void printAt(int column, const QString &text) override;
+  void endLine() override;
+  void newPage() override;
+  QString endDoc() override;
+  void printWindowImage() override;
+
+  QStringList log;        // every call, in order
+  QStringList pageLines;  // lines of the pages sent, columns laid out as on paper
+  QString failWith;       // endDoc() reports this error when set
+  int documents = 0;
+
+private:
+  QString font_ = QStringLiteral("Lucida Console");
+  double size_ = 8;
+  QString line_;
+  QStringList pending_;
+};
+
+class FixedClock : public ClockService {
+public:
+  explicit FixedClock(QDate d = QDate(2026, 12, 6)) : date(d) {}
+  QDate today() const override { return date; }
+  QDate date;
+};
+
+// Real file dates, or fixed ones for the paths given.
+class ScriptedFileInfo : public FileInfoService {
+public:
+  std::optional<QDateTime> lastModified(const QString &path) const override;
+  bool exists(const QString &path) const override;
+  QMap<QString, QDateTime> dates;
+};
+
+// A bundle owning one of each, wired into a Services value.
+struct ScriptedServices {
+  ScriptedMessages messages;
+  ScriptedFileDialog fileDialog;
+  ScriptedPrinter printer;
+  FixedClock clock;
+  ScriptedFileInfo fileInfo;
+  Services services() { return Services{&messages, &fileDialog, &printer, &clock, &fileInfo}; }
+};
+
+} // namespace controls

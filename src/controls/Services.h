@@ -1,0 +1,77 @@
+#pragma once
+// What the program asks of the world outside the window: message boxes, the
+// file dialog, the printer, today's date and file dates. The program gets the
+// real ones; tests get scripted ones (ScriptedServices.h).
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+namespace controls {
+
+enum class MessageIcon { None, Information, Exclamation, Critical, Question };
+enum class MessageButtons { Ok, OkCancel, YesNoCancel, YesNo };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+class MessageService {
+public:
+  virtual ~MessageService() = default;
+  virtual MessageAnswer show(const QString &text, const QString &title, MessageIcon icon,
+                             MessageButtons buttons = MessageButtons::Ok) = 0;
+};
+
+class FileDialogService {
+public:
+  virtual ~FileDialogService() = default;
+  // The full name chosen, or an empty text when the dialog was closed without one.
+  virtual QString openFile(const QString &title, const QString &initialFolder, const QString &filter) = 0;
+};
+
+// The printer every report goes through. Nothing reaches the paper before
+// endDoc(); a failure is reported by endDoc() returning an error text.
+class PrinterService {
+public:
+  virtual ~PrinterService() = default;
+  virtual QString fontName() const = 0;
+  virtual void setFontName(const QString &name) = 0;
+  virtual double fontSize() const = 0;
+  virtual void setFontSize(double size) = 0;
+  virtual void setOrientation(int orientation) = 0; // 1 portrait, 2 landscape
+  // Text at a 1-based character column of the current line (0: where the line stands).
+  virtual void printAt(int column, const QString &text) = 0;
+  virtual void endLine() = 0;
+  void printLine(const QString &text = QString())
+  {
+    printAt(0, text);
+    endLine();
+  }
+  virtual void newPage() = 0;
+  virtual QString endDoc() = 0; // empty on success, else the error text
+  virtual void printWindowImage() = 0;
+};
+
+class ClockService {
+public:
+  virtual ~ClockService() = default;
+  virtual QDate today() const = 0;
+};
+
+class FileInfoService {
+public:
+  virtual ~FileInfoService() = default;
+  // Last-modified time; nothing when the file cannot be read.
+  virtual std::optional<QDateTime> lastModified(const QString &path) const = 0;
+  // True when the file's attributes can be read.
+  virtual bool exists(const QString &path) const = 0;
+};
+
+struct Services {
+  MessageService *messages = nullptr;
+  FileDialogService *fileDialog = nullptr;
+  PrinterService *printer = nullptr;
+  ClockService *clock = nullptr;
+  FileInfoService *fileInfo = nullptr;
+};
+
+} // namespace controls

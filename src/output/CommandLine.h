@@ -1,0 +1,19 @@
+#pragma once
+// The command-line companion: loads a season as the program does, moves to a
+// division and jornada, runs one view's handler and gives back its lines.
+
+#include <QStringList>
+
+namespace vaticor {
+
+struct CommandLineResult {
+  int exitCode = 0;
+  QStringList lines; // the view, on success
+  QString error;     // for the user, on failure
+};
+
+// args excludes the program name.
+CommandLineResult runCommandLine(const QStringList &args);
+QString commandLineUsage();
+
+} // namespace vaticor

@@ -1,0 +1,69 @@
+#include "output/ViewDump.h"
+
+namespace vaticor {
+
+void appendLabel(QStringList &out, const Label &label)
+{
+  QString caption = label.caption;
+  caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  out += caption.split(u'\n');
+}
+
+void appendList(QStringList &out, const ListBox &list)
+{
+  out += list.lines();
+}
+
+void appendGrid(QStringList &out, const Grid &grid)
+{
+  for (int r = 0; r < grid.rows(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < grid.cols(); ++c)
+      cells.append(grid.text(r, c));
+    out.append(cells.join(u'|'));
+  }
+}
+
+QStringList knownViews()
+{
+  return {QStringLiteral("general"), QStringLiteral("clasificacion"), QStringLiteral("cuadrante"),
+          QStringLiteral("evolucion-equipos"), QStringLiteral("evolucion-signos"), QStringLiteral("equivalente")};
+}
+
+QStringList viewLines(const Qmodelop &f, const QString &view)
+{
+  QStringList out;
+  if (view == QStringLiteral("general")) {
+    appendLabel(out, f.Label18);
+    appendLabel(out, f.Label10);
+    appendLabel(out, f.Label11);
+    appendGrid(out, f.tablag);
+    appendList(out, f.List1);
+    appendList(out, f.List6);
+  } else if (view == QStringLiteral("clasificacion")) {
+    appendLabel(out, f.Label7);
+    for (const ListBox &list : f.List12)
+      appendList(out, list);
+  } else if (view == QStringLiteral("cuadrante")) {
+    appendLabel(out, f.Label4);
+    appendGrid(out, f.tab1);
+    appendList(out, f.List7);
+    appendList(out, f.List8);
+  } else if (view == QStringLiteral("evolucion-equipos")) {
+    appendLabel(out, f.Label27);
+    for (const ListBox &list : f.List2)
+      appendList(out, list);
+    for (const ListBox &list : f.List3)
+      appendList(out, list);
+  } else if (view == QStringLiteral("evolucion-signos")) {
+    appendLabel(out, f.Label53);
+    appendLabel(out, f.Label14);
+    appendGrid(out, f.tabl1x2);
+  } else if (view == QStringLiteral("equivalente")) {
+    appendList(out, f.List7);
+    appendList(out, f.List8);
+  }
+  return out;
+}
+
+} // namespace vaticor

@@ -1,0 +1,186 @@
+// Loading a season: choosing the file, reading it, and the division display.
+#include "season/Qmodelop.h"
+#include "season/SeasonFile.h"
+#include "text/TextRules.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+using text::fmt;
+using text::ival;
+using text::left;
+using text::mid;
+using text::right;
+
+namespace vaticor {
+
+namespace {
+const QString kLucida = QStringLiteral("Lucida Console");
+}
+
+void Qmodelop::mnuaCargar_Click()
+{
+  const QString defaultName = defaultSeasonFileName();
+  // The calendars are replaced only once a new file has been read whole, so a
+  // refused or failed choice leaves the season in memory as it was.
+  QString chosen;
+  for (;;) {
+    const QString title = QStringLiteral("Abrir Archivos Datos .. DIR Trabajo=: ") + workDir;
+    const QString filter = QStringLiteral("Archivos Datos: 1X2(*.txt)|E*.txt|All Files (*.*)|*.*");
+    if (transferMode == 20) {
+      chosen = workDir + defaultName;
+      transferMode = 0;
+    } else {
+      chosen = services.fileDialog->openFile(title, workDir, filter);
+    }
+    if (chosen == loadedFileName && loadedFileName.isEmpty()) {
+      endRequested = true; // nothing chosen and nothing loaded: the program ends
+      return;
+    }
+    if (chosen.isEmpty())
+      return; // a plain cancel keeps the season loaded
+    if (chosen == loadedFileName) {
+      services.messages->show(QStringLiteral("DEBE INTRODUCIR OTRA DIFERENTE??"),
+                              QStringLiteral(" YA EXISTE LA COMBINACION"), controls::MessageIcon::Information);
+      return;
+    }
+    if (QFileInfo(chosen).fileName() == QStringLiteral("EdatoAA.txt")) {
+      services.messages->show(QStringLiteral(" File no válido, por favor elija otro!!!"),
+                              QStringLiteral("File no válido!!"), controls::MessageIcon::Information);
+      continue;
+    }
+    break;
+  }
+  readSeasonIntoForm(chosen);
+}
+
+bool Qmodelop::readSeasonIntoForm(const QString &path)
+{
+  QString error;
+  const std::optional<season::SeasonFileData> data = season::readSeasonFile(path, &error);
+  if (!data) {
+    services.messages->show(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
+    return false;
+  }
+
+  seasonFilePath = path;
+  showFileDate(seasonFilePath);
+  Label1.caption = QStringLiteral("..\\") + right(path, 40);
+  loadedFileName = path;
+
+  resultsText.clear();
+  namesText.clear();
+  for (int k = 1; k <= kRecords; ++k) {
+    seasonRecords[k] = data->records[k - 1];
+    if (k <= 968)
+      resultsText += seasonRecords[k] + u'-';
+    else
+      namesText += seasonRecords[k] + u'-';
+  }
+  jornada = ival(left(seasonRecords[1013], 2));
+  Text1.text = left(seasonRecords[1013], 2);
+  // The caption names the division shown after the load, which is always 1ª.
+  division = 1;
+  showSeasonCaption();
+  calendar1 = data->calendar1;
+  calendar2 = data->calendar2;
+  Frame2.visible = true;
+  Frame2.geometry.left = 2025;
+  Frame2.geometry.top = 2250;
+  Frame4.visible = false;
+
+  division = 1;
+  // A new season always gets its own general standings, even after the
+  // jornada keys have switched the rebuild off.
+  recomputeStandings = true;
+  showDivision();
+
+  couponEnlarged = false;
+  Frame9.visible = false;
+  Frame13.visible = false;
+  Label49_Click();
+
+  Frame2.visible = true;
+  Frame5.visible = true;
+  Frame1.visible = true;
+  Frame5.geometry.left = 10;
+  Frame5.geometry.top = -75;
+  Command32.enabled = true;
+
+  Command7_Click();
+  return true;
+}
+
+void Qmodelop::showFileDate(const QString &path)
+{
+  const std::optional<QDateTime> modified = services.fileInfo->lastModified(path);
+  if (!modified)
+    return;
+  caption += QStringLiteral("   Ult. Modif.: ") + modified->toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")).left(10);
+}
+
+void Qmodelop::showSeasonCaption()
+{
+  const QString yy = mid(seasonFilePath, seasonFilePath.size() - 5, 2);
+  const int y = ival(yy);
+  const int century = y > 90 ? 1900 : 2000;
+  Label18.caption = fmt(division, QStringLiteral("0ª")) + QStringLiteral(" División-") +
+                    fmt(jornada, QStringLiteral("@@")) + QStringLiteral(" Temporada ") + text::str(century + y - 1) +
+                    u'/' + fmt(y, QStringLiteral("00"));
+}
+
+void Qmodelop::showDivision()
+{
+  const int n = teamCount();
+  teamNameList.clear();
+  for (int i = 1; i <= n; ++i) {
+    teamName[i] = seasonRecords[968 + (division - 1) * 22 + i];
+    teamNameList += teamName[i] + u'-';
+  }
+  Text1.text = fmt(jornada, QStringLiteral("00"));
+  if (jornada == 0)
+    jornada = 1;
+  buildFixture(jornada);
+
+  for (ListBox *list : {&List1, &List6}) {
+    list->fontName = kLucida;
+    list->fontSize = 8;
+    list->clear();
+  }
+  List1.addItem(fmt(division == 1 ? QStringLiteral("1ªDIVISIÓN") : QStringLiteral("2ªDIVISIÓN"),
+                    QStringLiteral("@@@@@@@@@@@@@")));
+  List6.addItem(QString());
+  List1.addItem(QString());
+  List6.addItem(QString());
+  for (int i = 1; i <= n / 2; ++i) {
+    lookUpResult(fmt(homeTeam[i], QStringLiteral("00")) + fmt(awayTeam[i], QStringLiteral("00")));
+    List1.addItem(fmt(i, QStringLiteral("@@ ")) + fmt(safeTeamName(homeTeam[i]), QStringLiteral("@@@@@")) +
+                  fmt(safeTeamName(awayTeam[i]), QStringLiteral("-@@@@@.")));
+    List6.addItem(fmt(lookupGoals, QStringLiteral("@@")));
+  }
+
+  if (recomputeStandings) {
+    computeSeasonTotals();
+    fillGeneralGrid();
+    Label10.caption = QStringLiteral(" Clasf. General  Jorn: ") + fmt(jornada, QStringLiteral("@@"));
+    for (int i = 1; i <= n; ++i) {
+      tablag.setText(i, 1, fmt(teamName[i], QStringLiteral("@@@@@@")));
+      tablag.setText(i, 2,
+                     fmt(tally.points[i], QStringLiteral("@@ ")) + fmt(tally.negativeTotal[i], QStringLiteral("@@@")));
+    }
+    Text3.text = QString::number(division == 1 ? jornada + 1 : jornada);
+  }
+}
+
+void Qmodelop::Label49_Click()
+{
+  couponPosition = 0;
+  overwriteTarget = 0;
+  Label46.caption = QStringLiteral("- - - - -");
+  List14.clear();
+  for (int r = 1; r <= 30; ++r)
+    for (int c = 1; c <= 14; ++c)
+      tablap.setText(r, c, QString());
+}
+
+} // namespace vaticor

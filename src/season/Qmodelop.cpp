@@ -1,0 +1,65 @@
+#include "season/Qmodelop.h"
+
+namespace vaticor {
+
+Qmodelop::Qmodelop(controls::Services s) : services(s)
+{
+  // Captions the window starts with; the handlers rewrite most of them.
+  mnuaCargar.caption = QStringLiteral("Car&gar Temporada");
+  mnuActualizar.caption = QStringLiteral("Ac&tualizar");
+  mnuActTI.caption = QStringLiteral("Jornada-Internet Edato??.txt");
+  mnuactualiza.caption = QStringLiteral("Jornada-Manualmente");
+  mnuActGI.caption = QStringLiteral("Pronóstico-Internet gprono??.txt");
+  mnuProMmnu.caption = QStringLiteral("Pronóstico-Manual");
+  mnuIventana.caption = QStringLiteral("Imprime Ventana");
+  mnupronos.caption = QStringLiteral("&Pronóstico");
+  mnuOpciones.caption = QStringLiteral("Opci&ones");
+  mnucreditos.caption = QStringLiteral("Crédit&os");
+  mnuAyuda.caption = QStringLiteral("A&yuda");
+  mnuSalir.caption = QStringLiteral("Sa&lir");
+  // Entries whose work is not in the program yet stay visible but disabled.
+  for (MenuEntry *m : {&mnuActTI, &mnuactualiza, &mnuActGI, &mnuProMmnu, &mnuIventana, &mnupronos, &mnucreditos,
+                       &mnuAyuda})
+    m->enabled = false;
+
+  Command3.caption = QStringLiteral("Jornada Equivalente");
+  Command4.caption = QStringLiteral("Evolución   Signos ");
+  Command6.caption = QStringLiteral(" División");
+  Command7.caption = QStringLiteral("Resultados");
+  Command11.caption = QStringLiteral("Evolución  Eqps");
+  Command12.caption = QStringLiteral("Clasificaciones");
+  Command16.caption = QStringLiteral("Uno a Uno");
+  Command30.caption = QStringLiteral("División");
+  Command30.toolTip = QStringLiteral("Cambia División.");
+  Command5.caption = QStringLiteral("Imprime");
+  Command24.caption = QStringLiteral("Apaisado");
+
+  const char16_t *sortCaptions[7] = {
+      u" 1 Clasifica  GFavor Casa",       u" 2 Clasifica    GFavor Fuera",  u" 3 Clasifica    GFavor  Totles",
+      u" 4 Clasifica  Difer: GF-GC Ttles", u" 5 Clasifica   Pts. en Casa",  u" 6  Clasifica   Pts. Fuera",
+      u" 7  Clasifica    Ptos. Totales"};
+  for (int i = 0; i < 7; ++i)
+    Label40[i].caption = QString::fromUtf16(sortCaptions[i]);
+  Label34.caption = QStringLiteral("<< Retrocede 10 Jor. Inicial ");
+  Label49.caption = QStringLiteral("     Pronóstico de la Quiniela");
+  Label19[0].caption = QStringLiteral("Equipo Casa");
+  Label19[1].caption = QStringLiteral("Equipo Visitante");
+  Label20.caption = QStringLiteral("Resultado? = ");
+  Label21.caption = QStringLiteral("Jornada=");
+  Label10.caption = QStringLiteral(" Clasf. General  Jorn: ");
+  Label11.caption = QStringLiteral(" 1ª  DIVISIÓN  Puntos");
+  Frame10.caption = QStringLiteral("     Actualiza la Jornada Visualizada");
+
+  for (auto *list : {&List1, &List6, &List7, &List8, &List14})
+    list->fontName = QStringLiteral("Lucida Console"), list->fontSize = 8;
+  for (int i = 0; i < 5; ++i) {
+    List12[i].fontName = List2[i].fontName = List3[i].fontName = QStringLiteral("Lucida Console");
+    List12[i].fontSize = List2[i].fontSize = List3[i].fontSize = 8;
+  }
+  // Nothing of a view shows before it is computed.
+  for (Panel *frame : {&Frame4, &Frame5, &Frame6, &Frame7, &Frame8, &Frame9, &Frame12, &Frame13, &Frame15,
+                       &Frame16, &Frame17})
+    frame->visible = false;
+}
+
+} // namespace vaticor

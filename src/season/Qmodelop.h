@@ -1,0 +1,184 @@
+#pragma once
+// The main window's form: all the state of the program (the season, the
+// standings tally, the view and coupon state) and the models of its controls.
+// Its handlers are plain functions called exactly as a user event would call
+// them; the Qt layer only draws the models and forwards events.
+//
+// The handlers are defined across the subsystem folders: season/ (loading,
+// general standings, start-up, division switch, exit), views/ (the views).
+
+#include "controls/Controls.h"
+#include "controls/Services.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace vaticor {
+
+using controls::Button;
+using controls::CheckBox;
+using controls::Grid;
+using controls::Label;
+using controls::ListBox;
+using controls::MenuEntry;
+using controls::Panel;
+using controls::TextBox;
+
+constexpr int kMaxTeams = 22;
+constexpr int kRecords = 1036;
+
+template <typename T> using TeamArray = std::array<T, kMaxTeams + 1>; // slots 0..22
+
+// The per-team arrays shared by the general standings, the standings view and
+// the team evolution; slot t is team number t while counting and standings
+// position t after sorting.
+struct StandingsTally {
+  TeamArray<int16_t> homeGoalsFor{}, homeGoalsAgainst{}, awayGoalsFor{}, awayGoalsAgainst{};
+  TeamArray<int16_t> goalsFor{}, goalsAgainst{};
+  TeamArray<int16_t> homeWins{}, homeDraws{}, homeLosses{}, awayWins{}, awayDraws{}, awayLosses{};
+  TeamArray<int16_t> homePoints{}, awayPoints{}, points{};
+  TeamArray<int16_t> homeNegative{}, awayPositive{}, negativeTotal{};
+  TeamArray<double> equatedHome{}, equatedAway{};
+  TeamArray<double> homeCoefficient{}, awayCoefficient{};
+};
+
+class Qmodelop {
+public:
+  explicit Qmodelop(controls::Services services);
+
+  // ---- season (fields of the in-memory season) ----
+  std::array<QString, kRecords + 1> seasonRecords; // 1..1036; slot 0 unused
+  QString resultsText;
+  QString namesText;
+  QString calendar1 = QString(924, u' ');
+  QString calendar2 = QString(924, u' ');
+  int16_t division = 1;
+  int16_t jornada = 0;
+  TeamArray<QString> teamName;
+  QString teamNameList;
+  std::array<int16_t, 12> homeTeam{}; // match 1..11
+  std::array<int16_t, 12> awayTeam{};
+  QString lookupGoals;
+  QString lookupJornada;
+  QString workDir;
+  QString seasonFilePath;
+  QString loadedFileName;
+
+  // ---- loading, start-up and exit ----
+  int16_t transferMode = 0;
+  bool recomputeStandings = true;
+  bool exitConfirmed = false;
+  bool endRequested = false; // the program is to end (the window closes)
+
+  // ---- standings tally and views ----
+  StandingsTally tally;
+  int16_t currentView = 0;
+  int16_t viewSlot = 0;
+  QString pickedNames;
+  bool pickToggle = false;
+  int16_t firstJornada = 0;
+  int16_t windowLength = 0;
+  int16_t sortKey = 6;
+  QString signChar;
+  bool evolutionShown = false;
+  bool awayPick = false;
+
+  // ---- coupon state ----
+  int16_t couponPosition = 0;
+  int16_t overwriteTarget = 0;
+  bool wholeJornadaMode = false;
+  bool couponModeActive = false;
+  bool couponEnlarged = false;
+  bool recallMode = false;
+  int16_t recallRow = 0;
+  bool signModeStored = true;
+
+  // ---- the window and its controls ----
+  QString caption = QStringLiteral("Vaticor");
+  controls::Geometry windowGeometry;
+  QString focusedControl;
+
+  Label Label1, Label2, Label3, Label4, Label7, Label10, Label11, Label14, Label17, Label18, Label20, Label21,
+      Label27, Label34, Label46, Label49, Label53;
+  std::array<Label, 2> Label19;
+  std::array<Label, 7> Label40;
+  Panel Frame1, Frame2, Frame4, Frame5, Frame6, Frame7, Frame8, Frame9, Frame10, Frame11, Frame12, Frame13,
+      Frame15, Frame16, Frame17;
+  TextBox Text1, Text2, Text3, Text4, Text5;
+  ListBox List1, List6, List7, List8, List14;
+  std::array<ListBox, 5> List12, List2, List3;
+  Grid tablag, tab1, tabl1x2, tablap, tablac, tablacs, tablaf;
+  Button Command3, Command4, Command5, Command6, Command7, Command11, Command12, Command16, Command24, Command25,
+      Command26, Command30, Command32;
+  MenuEntry mnuaCargar, mnuActualizar, mnuActTI, mnuactualiza, mnuActGI, mnuProMmnu, mnuIventana, mnupronos,
+      mnuOpciones, mnucreditos, mnuAyuda, mnuSalir;
+
+  // ---- season accessors ----
+  int teamCountOf(int div) const; // 0..22, from record 1014
+  int teamCount() const { return teamCountOf(division); }
+  void lookUpResult(const QString &key);
+  void buildFixture(int j);
+  // Team number of a name: its position in teamNameList \ 6 + 1.
+  int teamNumberOf(const QString &name) const;
+  // Name of team k of the division shown from namesText; empty for an invalid k.
+  QString nameFromNamesText(int k) const;
+  QString safeTeamName(int slot) const;
+  static QString seasonDigits(const QDate &today);
+  QString defaultSeasonFileName() const;
+
+  // ---- loading ----
+  void mnuaCargar_Click();
+  void showFileDate(const QString &path);
+  void showSeasonCaption();
+  void showDivision();
+  void Label49_Click(); // clears the coupon
+
+  // ---- general standings ----
+  void computeSeasonTotals();
+  void orderTeams();
+  void fillGeneralGrid();
+  void tablag_Click(int row, int col);
+  void tablag_MouseMove(); // the help line for the general standings
+
+  // ---- start-up, division switch, exit ----
+  void Form_Load();
+  void layOutForm();   // Form_Load before the start-up load
+  void startupLoad();  // the start-up load and what follows it
+  void Command6_Click();
+  void Command30_Click();
+  void mnuSalir_Click();
+  bool Form_Unload(); // true when the window may close
+  bool fileExists(const QString &path) const;
+  // The folder holding the program and its data files, with a trailing '/'.
+  QString programFolder() const;
+  QString programFolderOverride; // tests and the command line point the program elsewhere
+  // Writes the season file in the program's own layout. Returns an error text or empty.
+  QString writeSeasonFile();
+
+  // ---- views ----
+  void hideViewFrames();
+  void Command12_Click();
+  void Label40_Click(int index);
+  void Label34_Click();
+  void sortStandings();
+  void Command7_Click();
+  void resultSign(const QString &goals);
+  void tab1_Click(int row, int col);
+  void Command3_Click();
+  void Command11_Click();
+  void evolutionCounts(int v);
+  void List2_Click(int index);
+  void Command4_Click();
+
+  controls::Services services;
+
+private:
+  bool readSeasonIntoForm(const QString &path);
+  void refreshAllViews();
+  void recordFormatError(const QString &message);
+};
+
+} // namespace vaticor

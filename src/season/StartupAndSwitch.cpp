@@ -1,0 +1,211 @@
+// Start-up, the two division switches, the exit and the season file writer.
+#include "season/Qmodelop.h"
+#include "season/SeasonFile.h"
+#include "text/TextRules.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+using text::fmt;
+using text::ival;
+using text::left;
+using text::mid;
+using text::right;
+
+namespace vaticor {
+
+namespace {
+
+struct CouponColumn {
+  const char16_t *heading;
+  int width;
+};
+
+const CouponColumn kCouponColumns[15] = {
+    {u"Jda:1-15", 950},
+    {u"R:I/V", 750},
+    {u" G  E  Pe G  E Pe", 2000},
+    {u"gf gc gF gc|GF GC", 2050},
+    {u"Últms Signs Cas/Fue", 2080},
+    {u"Últms 5 Resultds", 1700},
+    {u"Evolución Equipos", 1600},
+    {u"Evol. Signos Tt ", 1800},
+    {u"pC pF PT  NC NF NT  ", 2100},
+    {u" Diferencias /Signos.T=1X2", 2250},
+    {u"Nº PT Pot Eq", 1350},
+    {u" 1 X 2", 750},
+    {u"25%", 400},
+    {u"1sXs2s", 750},
+    {u"Jornda", 950},
+};
+
+// Row 0 of the valuation tables: the value each column stands for.
+void layOutValuationGrid(controls::Grid &grid, int rows)
+{
+  grid.setRows(rows);
+  grid.setCols(57);
+  for (int i = 28; i >= 16; --i)
+    grid.setColWidth(28 - i, 160);
+  for (int i = 17; i >= 0; --i)
+    grid.setColWidth(28 - i, 240);
+  for (int i = 1; i <= 16; ++i)
+    grid.setColWidth(28 + i, 240);
+  for (int i = 17; i <= 28; ++i)
+    grid.setColWidth(28 + i, 160);
+  for (int c = 0; c <= 28; ++c)
+    grid.setText(0, c, fmt(2 * (28 - c), QStringLiteral("-@@")));
+  for (int c = 29; c <= 56; ++c)
+    grid.setText(0, c, fmt(2 * (c - 28), QStringLiteral("@@")));
+}
+
+} // namespace
+
+void Qmodelop::Form_Load()
+{
+  layOutForm();
+  startupLoad();
+}
+
+void Qmodelop::layOutForm()
+{
+  windowGeometry = {1, 0, 14325, 9285};
+  Frame1.geometry.left = 5;
+  Frame1.geometry.top = 5;
+  division = 1;
+  for (Panel *frame : {&Frame13, &Frame2, &Frame7, &Frame6, &Frame9, &Frame8, &Frame10, &Frame15})
+    frame->visible = false;
+  Frame11.visible = true;
+  recomputeStandings = true;
+  sortKey = 6;
+  wholeJornadaMode = false;
+  recallMode = false;
+  recallRow = 0;
+  signModeStored = true;
+
+  layOutValuationGrid(tablac, 59);
+  layOutValuationGrid(tablacs, 4);
+  tablap.setRows(31);
+  tablap.setCols(15);
+  for (int c = 0; c < 15; ++c) {
+    tablap.setText(0, c, QString::fromUtf16(kCouponColumns[c].heading));
+    tablap.setColWidth(c, kCouponColumns[c].width);
+  }
+  for (int r = 2; r <= 30; ++r) {
+    const controls::Rgb shade = (r % 2 == 0 && r <= 28) ? controls::paletteColour(11) : controls::paletteColour(7);
+    for (int c = 0; c < 15; ++c)
+      tablap.setCellColour(r, c, shade);
+  }
+
+  workDir = programFolder();
+  Label3.caption = QStringLiteral("Ver.: ") + QCoreApplication::applicationVersion();
+  fillGeneralGrid();
+}
+
+void Qmodelop::startupLoad()
+{
+  transferMode = 20;
+  mnuaCargar_Click();
+  tablaf.setRows(16);
+  tablaf.setCols(5);
+  for (int r = 1; r <= 15; ++r)
+    for (int c = 2; c <= 4; ++c)
+      tablaf.setText(r, c, fmt(0, QStringLiteral("@")));
+}
+
+QString Qmodelop::programFolder() const
+{
+  QString folder = programFolderOverride;
+  if (folder.isEmpty())
+    folder = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+  if (!folder.endsWith(u'/'))
+    folder += u'/';
+  return folder;
+}
+
+void Qmodelop::refreshAllViews()
+{
+  Command7_Click();  // results grid
+  Command4_Click();  // sign evolution
+  Command11_Click(); // team evolution
+  Command12_Click(); // standings
+}
+
+void Qmodelop::Command6_Click()
+{
+  recomputeStandings = true;
+  wholeJornadaMode = false;
+  currentView = 6;
+  firstJornada = 0;
+  division = division == 1 ? 2 : 1;
+  int n = teamCount();
+  if (n < 1)
+    n = 20;
+  const QString &current = seasonRecords[1013];
+  const int j = ival(division == 1 ? left(current, 2) : mid(current, 3, 2));
+  Text1.text = fmt(j, QStringLiteral("00"));
+  jornada = ival(Text1.text);
+  if (jornada > 2 * n - 2)
+    jornada = 2 * n - 2;
+  Frame16.visible = true;
+  showDivision();
+  refreshAllViews();
+  couponModeActive = false;
+  focusedControl = QStringLiteral("Text2");
+}
+
+void Qmodelop::Command30_Click()
+{
+  recomputeStandings = true;
+  wholeJornadaMode = false;
+  currentView = 6;
+  firstJornada = 0;
+  division = division == 1 ? 2 : 1;
+  int n = teamCount();
+  if (n < 1)
+    n = 20;
+  const QString &current = seasonRecords[1013];
+  const int j = ival(division == 1 ? left(current, 2) : mid(current, 3, 2));
+  jornada = j;
+  if (jornada > 2 * n - 2)
+    jornada = 2 * n - 2;
+  if (j >= 1 && jornada == j) {
+    showDivision();
+    couponModeActive = false;
+    focusedControl = QStringLiteral("Text2");
+  }
+}
+
+void Qmodelop::mnuSalir_Click()
+{
+  const controls::MessageAnswer answer =
+      services.messages->show(QStringLiteral("       Salir?       ó          Cancelar!"), QStringLiteral("Vaticor"),
+                              controls::MessageIcon::None, controls::MessageButtons::OkCancel);
+  if (answer == controls::MessageAnswer::Ok) {
+    exitConfirmed = true;
+    endRequested = true;
+  } else {
+    exitConfirmed = false;
+  }
+}
+
+bool Qmodelop::Form_Unload()
+{
+  if (!exitConfirmed)
+    mnuSalir_Click();
+  return exitConfirmed;
+}
+
+QString Qmodelop::writeSeasonFile()
+{
+  QStringList records;
+  records.reserve(kRecords);
+  for (int k = 1; k <= kRecords; ++k)
+    records.append(seasonRecords[k]);
+  const QString error = season::writeSeasonFile(seasonFilePath, records, calendar1, calendar2);
+  // The unplayed marks are normalised in memory as in the file.
+  for (int k = 1; k <= kRecords; ++k)
+    seasonRecords[k] = records[k - 1];
+  return error;
+}
+
+} // namespace vaticor

@@ -1,0 +1,138 @@
+#include "text/SequentialFile.h"
+
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace text {
+
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F; 0 marks the five bytes it leaves undefined,
+// which are kept as the C1 control of the same value.
+const char16_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+} // namespace
+
+QString decodeWindows1252(const QByteArray &bytes)
+{
+  QString out;
+  out.reserve(bytes.size());
+  for (char ch : bytes) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
+      out += QChar(kHigh[b - 0x80]);
+    else
+      out += QChar(static_cast<char16_t>(b));
+  }
+  return out;
+}
+
+QByteArray encodeWindows1252(const QString &s)
+{
+  QByteArray out;
+  out.reserve(s.size());
+  for (QChar c : s) {
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+      out += static_cast<char>(u);
+      continue;
+    }
+    char byte = '?';
+    for (int i = 0; i < 32; ++i) {
+      if (kHigh[i] == u && u != 0) {
+        byte = static_cast<char>(0x80 + i);
+        break;
+      }
+    }
+    out += byte;
+  }
+  return out;
+}
+
+QString decodeDataFile(const QByteArray &bytes)
+{
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString decoded = utf8.decode(bytes);
+  if (utf8.hasError())
+    decoded = decodeWindows1252(bytes);
+  else if (decoded.startsWith(QChar(0xFEFF)))
+    decoded.remove(0, 1);
+  return decoded.normalized(QString::NormalizationForm_C);
+}
+
+void SequentialReader::skipDelimiter()
+{
+  if (pos_ >= data_.size())
+    return;
+  const QChar c = data_[pos_];
+  if (c == u',') {
+    ++pos_;
+  } else if (c == u'\r') {
+    ++pos_;
+    if (pos_ < data_.size() && data_[pos_] == u'\n')
+      ++pos_;
+  } else if (c == u'\n') {
+    ++pos_;
+  }
+}
+
+std::optional<QString> SequentialReader::next()
+{
+  const int n = data_.size();
+  while (pos_ < n && (data_[pos_] == u' ' || data_[pos_] == u'\t'))
+    ++pos_;
+  if (pos_ >= n)
+    return std::nullopt;
+  QString value;
+  if (data_[pos_] == u'"') {
+    const int close = data_.indexOf(u'"', pos_ + 1);
+    const int end = close < 0 ? n : close;
+    value = data_.mid(pos_ + 1, end - pos_ - 1);
+    pos_ = close < 0 ? n : close + 1;
+    // Anything between the closing quote and the delimiter is not part of the value.
+    while (pos_ < n && data_[pos_] != u',' && data_[pos_] != u'\r' && data_[pos_] != u'\n')
+      ++pos_;
+  } else {
+    const int start = pos_;
+    while (pos_ < n && data_[pos_] != u',' && data_[pos_] != u'\r' && data_[pos_] != u'\n')
+      ++pos_;
+    value = data_.mid(start, pos_ - start);
+    while (value.endsWith(u' ') || value.endsWith(u'\t'))
+      value.chop(1);
+  }
+  skipDelimiter();
+  return value;
+}
+
+QString quotedLine(const QStringList &values)
+{
+  QString line;
+  for (int i = 0; i < values.size(); ++i) {
+    if (i > 0)
+      line += u',';
+    line += u'"' + values[i] + u'"';
+  }
+  return line + QStringLiteral("\r\n");
+}
+
+QString writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly))
+    return QStringLiteral("No se puede escribir el archivo %1: %2").arg(path, file.errorString());
+  if (file.write(bytes) != bytes.size()) {
+    const QString error = file.errorString();
+    file.cancelWriting();
+    return QStringLiteral("Error al escribir el archivo %1: %2").arg(path, error);
+  }
+  if (!file.commit())
+    return QStringLiteral("Error al guardar el archivo %1: %2").arg(path, file.errorString());
+  return QString();
+}
+
+} // namespace text

@@ -1,0 +1,132 @@
+#include "ui/GridWidget.h"
+
+#include "ui/Fonts.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHeaderView>
+#include <QScrollBar>
+
+namespace ui {
+
+QFont fixedFont(double pointSize)
+{
+  QFont font(QStringLiteral("Lucida Console"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPointSizeF(pointSize);
+  if (!QFontInfo(font).fixedPitch()) {
+    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(pointSize);
+  }
+  return font;
+}
+
+GridWidget::GridWidget(QWidget *parent) : QTableWidget(parent)
+{
+  setFont(fixedFont(8));
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
+  setTextElideMode(Qt::ElideNone);
+  setWordWrap(false);
+  setSortingEnabled(false);
+  setFocusPolicy(Qt::NoFocus);
+  verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 4);
+  connect(this, &QTableWidget::cellClicked, this, &GridWidget::cellPicked);
+}
+
+void GridWidget::draw(const controls::Grid &grid)
+{
+  setVisible(grid.visible);
+  if (rowCount() != grid.rows())
+    setRowCount(grid.rows());
+  if (columnCount() != grid.cols())
+    setColumnCount(grid.cols());
+  const QFontMetrics metrics(font());
+  for (int c = 0; c < grid.cols(); ++c) {
+    int widest = 0;
+    for (int r = 0; r < grid.rows(); ++r) {
+      const QString text = grid.text(r, c);
+      QTableWidgetItem *it = item(r, c);
+      if (!it) {
+        it = new QTableWidgetItem;
+        setItem(r, c, it);
+      }
+      if (it->text() != text)
+        it->setText(text);
+      const controls::Rgb colour = grid.cellColour(r, c);
+      const QBrush brush = controls::alpha(colour) == 0 ? QBrush() : QBrush(QColor::fromRgb(static_cast<QRgb>(colour)));
+      if (it->background() != brush)
+        it->setBackground(brush);
+      int align = Qt::AlignVCenter | Qt::AlignLeft;
+      if (grid.colAlignment(c) == controls::Alignment::LeftTop)
+        align = Qt::AlignTop | Qt::AlignLeft;
+      if (it->textAlignment() != align)
+        it->setTextAlignment(align);
+      widest = std::max(widest, metrics.horizontalAdvance(text));
+    }
+    // A near-zero width hides a column on purpose; otherwise no text is cut.
+    const int twips = grid.colWidth(c);
+    const int width = twips <= 15 ? 0 : std::max(twips / 15, widest + 10);
+    if (columnWidth(c) != width)
+      setColumnWidth(c, width);
+  }
+  clearSelection();
+  if (grid.rows() > 0 && grid.cols() > 0 && (grid.rowSel != grid.row || grid.colSel != grid.col))
+    setRangeSelected(QTableWidgetSelectionRange(std::min(grid.row, grid.rowSel), std::min(grid.col, grid.colSel),
+                                                std::max(grid.row, grid.rowSel), std::max(grid.col, grid.colSel)),
+                     true);
+}
+
+QSize GridWidget::fullSize() const
+{
+  int w = 2 * frameWidth();
+  for (int c = 0; c < columnCount(); ++c)
+    w += columnWidth(c);
+  int h = 2 * frameWidth();
+  for (int r = 0; r < rowCount(); ++r)
+    h += rowHeight(r);
+  return {w, h};
+}
+
+ListWidget::ListWidget(QWidget *parent) : QListWidget(parent)
+{
+  setFont(fixedFont(8));
+  setTextElideMode(Qt::ElideNone);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setFocusPolicy(Qt::NoFocus);
+  setUniformItemSizes(true);
+  connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem *it) { emit linePicked(row(it)); });
+}
+
+void ListWidget::draw(const controls::ListBox &list)
+{
+  setVisible(list.visible);
+  const QStringList &lines = list.lines();
+  bool same = count() == lines.size();
+  for (int i = 0; same && i < lines.size(); ++i)
+    same = item(i)->text() == lines[i];
+  if (!same) {
+    clear();
+    addItems(lines);
+  }
+  if (currentRow() != list.listIndex()) {
+    if (list.listIndex() < 0)
+      setCurrentRow(-1, QItemSelectionModel::Clear);
+    else
+      setCurrentRow(list.listIndex());
+  }
+}
+
+int ListWidget::fullWidth(int minChars) const
+{
+  const QFontMetrics metrics(font());
+  int widest = metrics.horizontalAdvance(QString(minChars, u'0'));
+  for (int i = 0; i < count(); ++i)
+    widest = std::max(widest, metrics.horizontalAdvance(item(i)->text()));
+  return widest + 2 * frameWidth() + 12 + verticalScrollBar()->sizeHint().width();
+}
+
+} // namespace ui

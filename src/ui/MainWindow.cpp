@@ -1,0 +1,448 @@
+#include "ui/MainWindow.h"
+
+#include "ui/Fonts.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace ui {
+
+namespace {
+
+QString css(controls::Rgb colour)
+{
+  return QColor::fromRgb(static_cast<QRgb>(colour)).name();
+}
+
+QLabel *newLabel(QWidget *parent, bool fixed = false)
+{
+  auto *label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  if (fixed)
+    label->setFont(fixedFont(8));
+  return label;
+}
+
+} // namespace
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+  QLabel::mousePressEvent(event);
+  emit clicked();
+}
+
+MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(parent), form_(form)
+{
+  setObjectName(QStringLiteral("qmodelop"));
+  buildMenus();
+
+  auto *central = new QWidget(this);
+  auto *outer = new QVBoxLayout(central);
+  outer->setContentsMargins(4, 4, 4, 4);
+  auto *columns = new QHBoxLayout;
+  columns->addWidget(buildLeftColumn(), 0);
+  auto *right = new QVBoxLayout;
+  right->addWidget(buildTopBar());
+  right->addWidget(buildMatchPanel());
+  right->addWidget(buildViewArea(), 1);
+  columns->addLayout(right, 1);
+  outer->addLayout(columns, 1);
+
+  Label2 = newLabel(central);
+  Label2->setWordWrap(true);
+  Label2->setMinimumHeight(3 * QFontMetrics(Label2->font()).lineSpacing() + 6);
+  Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Label2->setFrameShape(QFrame::StyledPanel);
+  outer->addWidget(Label2);
+  setCentralWidget(central);
+  resize(1180, 740);
+}
+
+void MainWindow::buildMenus()
+{
+  QMenuBar *bar = menuBar();
+  mnuaCargar = bar->addAction(form_.mnuaCargar.caption);
+  connect(mnuaCargar, &QAction::triggered, this, [this] { run([this] { form_.mnuaCargar_Click(); }); });
+  QMenu *update = bar->addMenu(form_.mnuActualizar.caption);
+  mnuActTI = update->addAction(form_.mnuActTI.caption);
+  mnuactualiza = update->addAction(form_.mnuactualiza.caption);
+  mnuActGI = update->addAction(form_.mnuActGI.caption);
+  mnuProMmnu = update->addAction(form_.mnuProMmnu.caption);
+  mnuIventana = bar->addAction(form_.mnuIventana.caption);
+  mnupronos = bar->addAction(form_.mnupronos.caption);
+  QMenu *options = bar->addMenu(form_.mnuOpciones.caption);
+  mnucreditos = options->addAction(form_.mnucreditos.caption);
+  mnuAyuda = options->addAction(form_.mnuAyuda.caption);
+  mnuSalir = options->addAction(form_.mnuSalir.caption);
+  connect(mnuSalir, &QAction::triggered, this, [this] { run([this] { form_.mnuSalir_Click(); }); });
+}
+
+QPushButton *MainWindow::button(const QString &caption)
+{
+  auto *b = new QPushButton(caption);
+  b->setFocusPolicy(Qt::NoFocus);
+  return b;
+}
+
+QWidget *MainWindow::buildLeftColumn()
+{
+  auto *panel = new QWidget;
+  auto *layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(0, 0, 0, 0);
+  Label18 = newLabel(panel);
+  QFont bold = Label18->font();
+  bold.setBold(true);
+  Label18->setFont(bold);
+  Label10 = newLabel(panel, true);
+  Label11 = newLabel(panel, true);
+  tablag = new GridWidget(panel);
+  tablag->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  tablag->viewport()->installEventFilter(this);
+  connect(tablag, &GridWidget::cellPicked, this,
+          [this](int r, int c) { run([this, r, c] { form_.tablag_Click(r, c); }); });
+  Label3 = newLabel(panel);
+  layout->addWidget(Label18);
+  layout->addWidget(Label10);
+  layout->addWidget(Label11);
+  layout->addWidget(tablag, 1);
+  layout->addWidget(Label3);
+  return panel;
+}
+
+QWidget *MainWindow::buildTopBar()
+{
+  auto *bar = new QWidget;
+  auto *grid = new QGridLayout(bar);
+  grid->setContentsMargins(0, 0, 0, 0);
+
+  auto *jornadaCaption = new QLabel(QStringLiteral("Jornada:"));
+  Text1 = new QLineEdit;
+  Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setFont(fixedFont(10));
+  Text1->setFixedWidth(44);
+  Text1->setStyleSheet(QStringLiteral("background:black; color:white;"));
+  connect(Text1, &QLineEdit::textEdited, this, [this](const QString &t) { form_.Text1.text = t; });
+  Text2 = new QLineEdit;
+  Text2->setObjectName(QStringLiteral("Text2"));
+  Text2->setFont(fixedFont(10));
+  Text2->setFixedWidth(30);
+  Text2->setReadOnly(true);
+  Text2->setStyleSheet(QStringLiteral("background:black; color:yellow;"));
+  auto *couponCaption = new QLabel(QStringLiteral("Quiniela nº:"));
+  Text3 = new QLineEdit;
+  Text3->setObjectName(QStringLiteral("Text3"));
+  Text3->setFont(fixedFont(10));
+  Text3->setFixedWidth(44);
+  Text3->setStyleSheet(QStringLiteral("background:#ffc0cb; color:black;"));
+  connect(Text3, &QLineEdit::textEdited, this, [this](const QString &t) { form_.Text3.text = t; });
+
+  Command6 = button(form_.Command6.caption);
+  Command30 = button(form_.Command30.caption);
+  Command30->setToolTip(form_.Command30.toolTip);
+  Command7 = button(form_.Command7.caption);
+  Command12 = button(form_.Command12.caption);
+  Command11 = button(form_.Command11.caption);
+  Command4 = button(form_.Command4.caption);
+  Command3 = button(form_.Command3.caption);
+  connect(Command6, &QPushButton::clicked, this, [this] { run([this] { form_.Command6_Click(); }); });
+  connect(Command30, &QPushButton::clicked, this, [this] { run([this] { form_.Command30_Click(); }); });
+  connect(Command7, &QPushButton::clicked, this, [this] { run([this] { form_.Command7_Click(); }); });
+  connect(Command12, &QPushButton::clicked, this, [this] { run([this] { form_.Command12_Click(); }); });
+  connect(Command11, &QPushButton::clicked, this, [this] { run([this] { form_.Command11_Click(); }); });
+  connect(Command4, &QPushButton::clicked, this, [this] { run([this] { form_.Command4_Click(); }); });
+  connect(Command3, &QPushButton::clicked, this, [this] { run([this] { form_.Command3_Click(); }); });
+
+  auto *boxes = new QHBoxLayout;
+  boxes->addWidget(jornadaCaption);
+  boxes->addWidget(Text1);
+  boxes->addWidget(Text2);
+  boxes->addSpacing(12);
+  boxes->addWidget(couponCaption);
+  boxes->addWidget(Text3);
+  boxes->addSpacing(12);
+  boxes->addWidget(Command6);
+  boxes->addWidget(Command30);
+  boxes->addStretch(1);
+  auto *views = new QHBoxLayout;
+  for (QPushButton *b : {Command7, Command12, Command11, Command4, Command3})
+    views->addWidget(b);
+  views->addStretch(1);
+  grid->addLayout(boxes, 0, 0);
+  grid->addLayout(views, 1, 0);
+  return bar;
+}
+
+QWidget *MainWindow::buildMatchPanel()
+{
+  Frame2 = new QWidget;
+  auto *layout = new QHBoxLayout(Frame2);
+  layout->setContentsMargins(0, 0, 0, 0);
+  List1 = new ListWidget(Frame2);
+  List1->setStyleSheet(QStringLiteral("background:#dde6ff;"));
+  List6 = new ListWidget(Frame2);
+  List7 = new ListWidget(Frame2);
+  List8 = new ListWidget(Frame2);
+  for (ListWidget *list : {List1, List6, List7, List8})
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  layout->addWidget(List1);
+  layout->addWidget(List6);
+  layout->addSpacing(16);
+  layout->addWidget(List7);
+  layout->addWidget(List8);
+  layout->addSpacing(16);
+
+  auto *locator = new QVBoxLayout;
+  Label19[0] = newLabel(Frame2, true);
+  Label19[1] = newLabel(Frame2, true);
+  Label21 = newLabel(Frame2, true);
+  Label20 = newLabel(Frame2, true);
+  Label1 = newLabel(Frame2);
+  for (QLabel *l : {Label19[0], Label19[1], Label21, Label20})
+    locator->addWidget(l);
+  locator->addStretch(1);
+  locator->addWidget(Label1);
+  layout->addLayout(locator);
+  layout->addStretch(1);
+  return Frame2;
+}
+
+QWidget *MainWindow::buildViewArea()
+{
+  auto *scroll = new QScrollArea;
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto *area = new QWidget;
+  auto *layout = new QVBoxLayout(area);
+  layout->setContentsMargins(0, 0, 0, 0);
+
+  // Results grid.
+  Frame5 = new QWidget(area);
+  {
+    auto *v = new QVBoxLayout(Frame5);
+    v->setContentsMargins(0, 0, 0, 0);
+    Label4 = newLabel(Frame5, true);
+    tab1 = new GridWidget(Frame5);
+    tab1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tab1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(tab1, &GridWidget::cellPicked, this, [this](int r, int c) { run([this, r, c] { form_.tab1_Click(r, c); }); });
+    v->addWidget(Label4);
+    v->addWidget(tab1, 0, Qt::AlignLeft);
+    v->addStretch(1);
+  }
+  // Standings.
+  Frame7 = new QWidget(area);
+  {
+    auto *v = new QVBoxLayout(Frame7);
+    v->setContentsMargins(0, 0, 0, 0);
+    Label7 = newLabel(Frame7, true);
+    v->addWidget(Label7);
+    auto *keys = new QGridLayout;
+    for (int i = 0; i < 7; ++i) {
+      Label40[i] = new ClickLabel(Frame7);
+      Label40[i]->setTextFormat(Qt::PlainText);
+      Label40[i]->setFrameShape(QFrame::Panel);
+      Label40[i]->setCursor(Qt::PointingHandCursor);
+      connect(Label40[i], &ClickLabel::clicked, this, [this, i] { run([this, i] { form_.Label40_Click(i); }); });
+      keys->addWidget(Label40[i], i / 4, i % 4);
+    }
+    Label34 = new ClickLabel(Frame7);
+    Label34->setTextFormat(Qt::PlainText);
+    Label34->setFrameShape(QFrame::Panel);
+    Label34->setCursor(Qt::PointingHandCursor);
+    Label34->setStyleSheet(QStringLiteral("background:#ffffc0;"));
+    connect(Label34, &ClickLabel::clicked, this, [this] { run([this] { form_.Label34_Click(); }); });
+    keys->addWidget(Label34, 1, 3);
+    v->addLayout(keys);
+    auto *lists = new QHBoxLayout;
+    lists->setSpacing(2);
+    for (int i = 0; i < 5; ++i) {
+      List12[i] = new ListWidget(Frame7);
+      lists->addWidget(List12[i]);
+    }
+    lists->addStretch(1);
+    v->addLayout(lists, 1);
+  }
+  // Team evolution.
+  Frame15 = new QWidget(area);
+  {
+    auto *v = new QVBoxLayout(Frame15);
+    v->setContentsMargins(0, 0, 0, 0);
+    Label27 = newLabel(Frame15);
+    v->addWidget(Label27);
+    auto *lists = new QHBoxLayout;
+    lists->setSpacing(2);
+    for (int i = 0; i < 5; ++i) {
+      List2[i] = new ListWidget(Frame15);
+      List3[i] = new ListWidget(Frame15);
+      connect(List2[i], &ListWidget::linePicked, this, [this, i](int line) {
+        run([this, i, line] {
+          form_.List2[i].setListIndex(line);
+          form_.List2_Click(i);
+        });
+      });
+      lists->addWidget(List2[i]);
+      lists->addWidget(List3[i]);
+      lists->addSpacing(6);
+    }
+    lists->addStretch(1);
+    v->addLayout(lists, 1);
+  }
+  // Sign evolution.
+  Frame17 = new QWidget(area);
+  {
+    auto *v = new QVBoxLayout(Frame17);
+    v->setContentsMargins(0, 0, 0, 0);
+    Label53 = newLabel(Frame17, true);
+    tabl1x2 = new GridWidget(Frame17);
+    tabl1x2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabl1x2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Label14 = newLabel(Frame17, true);
+    v->addWidget(Label53);
+    v->addWidget(tabl1x2, 0, Qt::AlignLeft);
+    v->addWidget(Label14);
+    v->addStretch(1);
+  }
+  for (QWidget *frame : {Frame5, Frame7, Frame15, Frame17})
+    layout->addWidget(frame);
+  layout->addStretch(1);
+  scroll->setWidget(area);
+  return scroll;
+}
+
+void MainWindow::run(const std::function<void()> &handler)
+{
+  handler();
+  refresh();
+  if (form_.endRequested && !closing_)
+    close();
+}
+
+void MainWindow::drawLabel(QLabel *widget, const controls::Label &label)
+{
+  QString text = label.caption;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  if (widget->text() != text)
+    widget->setText(text);
+  widget->setVisible(label.visible);
+  const QString style =
+      controls::alpha(label.backColour) == 0 ? QString() : QStringLiteral("background:%1;").arg(css(label.backColour));
+  if (widget->styleSheet() != style)
+    widget->setStyleSheet(style);
+}
+
+void MainWindow::fitList(ListWidget *list, int minChars)
+{
+  list->setFixedWidth(list->fullWidth(minChars));
+}
+
+void MainWindow::refresh()
+{
+  vaticor::Qmodelop &f = form_;
+  setWindowTitle(f.caption);
+  mnuActTI->setEnabled(f.mnuActTI.enabled);
+  mnuactualiza->setEnabled(f.mnuactualiza.enabled);
+  mnuActGI->setEnabled(f.mnuActGI.enabled);
+  mnuProMmnu->setEnabled(f.mnuProMmnu.enabled);
+  mnuIventana->setEnabled(f.mnuIventana.enabled);
+  mnupronos->setEnabled(f.mnupronos.enabled);
+  mnucreditos->setEnabled(f.mnucreditos.enabled);
+  mnuAyuda->setEnabled(f.mnuAyuda.enabled);
+
+  drawLabel(Label1, f.Label1);
+  drawLabel(Label2, f.Label2);
+  drawLabel(Label3, f.Label3);
+  drawLabel(Label4, f.Label4);
+  drawLabel(Label7, f.Label7);
+  drawLabel(Label10, f.Label10);
+  drawLabel(Label11, f.Label11);
+  drawLabel(Label14, f.Label14);
+  drawLabel(Label18, f.Label18);
+  drawLabel(Label27, f.Label27);
+  drawLabel(Label53, f.Label53);
+  drawLabel(Label19[0], f.Label19[0]);
+  drawLabel(Label19[1], f.Label19[1]);
+  drawLabel(Label20, f.Label20);
+  drawLabel(Label21, f.Label21);
+  for (int i = 0; i < 7; ++i)
+    drawLabel(Label40[i], f.Label40[i]);
+  drawLabel(Label34, f.Label34);
+
+  if (Text1->text() != f.Text1.text)
+    Text1->setText(f.Text1.text);
+  if (Text2->text() != f.Text2.text)
+    Text2->setText(f.Text2.text);
+  if (Text3->text() != f.Text3.text)
+    Text3->setText(f.Text3.text);
+
+  tablag->draw(f.tablag);
+  tablag->setFixedWidth(tablag->fullSize().width());
+  Frame2->setVisible(f.Frame2.visible);
+  List1->draw(f.List1);
+  List6->draw(f.List6);
+  List7->draw(f.List7);
+  List8->draw(f.List8);
+  fitList(List1, 16);
+  fitList(List6, 2);
+  fitList(List7, 20);
+  fitList(List8, 2);
+  const int matchRows = std::max({List1->count(), List7->count(), 13});
+  const int listHeight = matchRows * List1->sizeHintForRow(0) + 2 * List1->frameWidth() + 2;
+  for (ListWidget *list : {List1, List6, List7, List8})
+    list->setFixedHeight(std::max(listHeight, 60));
+
+  Frame5->setVisible(f.Frame5.visible);
+  tab1->draw(f.tab1);
+  tab1->setFixedSize(tab1->fullSize());
+  Frame7->setVisible(f.Frame7.visible);
+  for (int i = 0; i < 5; ++i) {
+    List12[i]->draw(f.List12[i]);
+    fitList(List12[i]);
+  }
+  Frame15->setVisible(f.Frame15.visible);
+  for (int i = 0; i < 5; ++i) {
+    List2[i]->draw(f.List2[i]);
+    List3[i]->draw(f.List3[i]);
+    fitList(List2[i], 18);
+    fitList(List3[i], 5);
+  }
+  Frame17->setVisible(f.Frame17.visible);
+  tabl1x2->draw(f.tabl1x2);
+  tabl1x2->setFixedSize(tabl1x2->fullSize());
+
+  for (ListWidget *list : List12)
+    list->setMinimumHeight(std::min(26, list->count() + 1) * std::max(list->sizeHintForRow(0), 12));
+  for (int i = 0; i < 5; ++i) {
+    const int h = std::min(26, List2[i]->count() + 1) * std::max(List2[i]->sizeHintForRow(0), 12);
+    List2[i]->setMinimumHeight(h);
+    List3[i]->setMinimumHeight(h);
+  }
+  if (f.focusedControl == QStringLiteral("Text2"))
+    Text2->setFocus();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+  if (watched == tablag->viewport() && event->type() == QEvent::Enter)
+    run([this] { form_.tablag_MouseMove(); });
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+  // Nothing loaded and nothing chosen, or an exit already confirmed: close at once.
+  if (form_.endRequested || form_.Form_Unload()) {
+    closing_ = true;
+    event->accept();
+    return;
+  }
+  refresh();
+  event->ignore();
+}
+
+} // namespace ui

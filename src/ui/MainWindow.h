@@ -1,0 +1,77 @@
+#pragma once
+// The main window `qmodelop`: draws the form's models and forwards the user's
+// events to its handlers, then draws again. It decides nothing itself.
+
+#include "season/Qmodelop.h"
+#include "ui/GridWidget.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <array>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QScrollArea;
+
+namespace ui {
+
+// A label that reports clicks (sort headings, the window key).
+class ClickLabel : public QLabel {
+  Q_OBJECT
+public:
+  using QLabel::QLabel;
+signals:
+  void clicked();
+
+protected:
+  void mousePressEvent(QMouseEvent *event) override;
+};
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+public:
+  explicit MainWindow(vaticor::Qmodelop &form, QWidget *parent = nullptr);
+
+  vaticor::Qmodelop &form() { return form_; }
+  // Runs a handler as a user event does: the handler, then the window redrawn,
+  // and the window closed when the program is to end.
+  void run(const std::function<void()> &handler);
+  void refresh();
+
+  // The controls, by their names, for the end-to-end tests.
+  GridWidget *tablag, *tab1, *tabl1x2;
+  ListWidget *List1, *List6, *List7, *List8;
+  std::array<ListWidget *, 5> List12, List2, List3;
+  QPushButton *Command3, *Command4, *Command6, *Command7, *Command11, *Command12, *Command30;
+  QLineEdit *Text1, *Text2, *Text3;
+  QLabel *Label1, *Label2, *Label3, *Label4, *Label7, *Label10, *Label11, *Label14, *Label18, *Label27, *Label53;
+  std::array<QLabel *, 2> Label19;
+  QLabel *Label20, *Label21;
+  std::array<ClickLabel *, 7> Label40;
+  ClickLabel *Label34;
+  QWidget *Frame2, *Frame5, *Frame7, *Frame15, *Frame17;
+  QAction *mnuaCargar, *mnuActTI, *mnuactualiza, *mnuActGI, *mnuProMmnu, *mnuIventana, *mnupronos, *mnucreditos,
+      *mnuAyuda, *mnuSalir;
+
+protected:
+  void closeEvent(QCloseEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  QPushButton *button(const QString &caption);
+  void buildMenus();
+  QWidget *buildLeftColumn();
+  QWidget *buildTopBar();
+  QWidget *buildMatchPanel();
+  QWidget *buildViewArea();
+  void drawLabel(QLabel *widget, const controls::Label &label);
+  void fitList(ListWidget *list, int minChars = 0);
+
+  vaticor::Qmodelop &form_;
+  bool closing_ = false;
+};
+
+} // namespace ui

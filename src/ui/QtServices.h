@@ -1,0 +1,78 @@
+#pragma once
+// The real services: Qt message boxes and file dialog, the system clock and
+// file dates, and the printer (the default one, or a PDF in the program folder).
+
+#include "controls/Services.h"
+
+#include <QStringList>
+#include <memory>
+
+class QWidget;
+
+namespace ui {
+
+class QtMessages : public controls::MessageService {
+public:
+  explicit QtMessages(QWidget *parent = nullptr) : parent_(parent) {}
+  void setParent(QWidget *parent) { parent_ = parent; }
+  controls::MessageAnswer show(const QString &text, const QString &title, controls::MessageIcon icon,
+                               controls::MessageButtons buttons) override;
+
+private:
+  QWidget *parent_;
+};
+
+class QtFileDialog : public controls::FileDialogService {
+public:
+  explicit QtFileDialog(QWidget *parent = nullptr) : parent_(parent) {}
+  void setParent(QWidget *parent) { parent_ = parent; }
+  QString openFile(const QString &title, const QString &initialFolder, const QString &filter) override;
+  // "desc|pattern|desc|pattern" as the program writes filters, in Qt's form.
+  static QString qtFilter(const QString &filter);
+
+private:
+  QWidget *parent_;
+};
+
+class SystemClock : public controls::ClockService {
+public:
+  QDate today() const override;
+};
+
+class QtFileInfo : public controls::FileInfoService {
+public:
+  std::optional<QDateTime> lastModified(const QString &path) const override;
+  bool exists(const QString &path) const override;
+};
+
+// Collects a document's lines and sends them on endDoc(): to the default
+// printer when there is one, otherwise to a PDF in the output folder.
+class QtPrinter : public controls::PrinterService {
+public:
+  QtPrinter(QString pdfFolder, QWidget *window) : pdfFolder_(std::move(pdfFolder)), window_(window) {}
+  void setWindow(QWidget *window) { window_ = window; }
+  QString fontName() const override { return font_; }
+  void setFontName(const QString &name) override { font_ = name; }
+  double fontSize() const override { return size_; }
+  void setFontSize(double size) override { size_ = size; }
+  void setOrientation(int orientation) override { orientation_ = orientation; }
+  void printAt(int column, const QString &text) override;
+  void endLine() override;
+  void newPage() override;
+  QString endDoc() override;
+  void printWindowImage() override;
+  QString lastPdf() const { return lastPdf_; }
+
+private:
+  QString pdfFolder_;
+  QWidget *window_;
+  QString font_ = QStringLiteral("Lucida Console");
+  double size_ = 8;
+  int orientation_ = 1;
+  QString line_;
+  QStringList lines_; // "\f" marks a new page
+  bool windowImage_ = false;
+  QString lastPdf_;
+};
+
+} // namespace ui
