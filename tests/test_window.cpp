@@ -1,4 +1,243 @@
+// End-to-end tests of the real window: start-up, division switch, the view
+// buttons, clicks on the grids and the exit, driven through the Qt widgets.
+#include "TestSeasons.h"
+#include "ui/MainWindow.h"
+
+#include <QDir>
+#include <QFontInfo>
+#include <QHeaderView>
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void none() {} };
-QTEST_GUILESS_MAIN(T)
+
+using testing::samplePath;
+
+namespace {
+
+QString screenshotFolder()
+{
+  QString folder = qEnvironmentVariable("VATICOR_SCREENSHOTS");
+  if (folder.isEmpty())
+    folder = QDir::tempPath();
+  QDir().mkpath(folder);
+  return folder + u'/';
+}
+
+// Layouts settle in posted events: let them run before looking at the screen.
+void settle()
+{
+  for (int i = 0; i < 5; ++i)
+    QCoreApplication::processEvents();
+}
+
+bool saveShot(QWidget &w, const QString &name)
+{
+  settle();
+  return w.grab().save(screenshotFolder() + name);
+}
+
+void clickCell(ui::GridWidget *grid, int row, int col)
+{
+  const QRect rect = grid->visualItemRect(grid->item(row, col));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void clickLine(ui::ListWidget *list, int line)
+{
+  const QRect rect = list->visualItemRect(list->item(line));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+} // namespace
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+  struct Program {
+    controls::ScriptedServices scripted;
+    std::unique_ptr<vaticor::Qmodelop> form;
+    std::unique_ptr<ui::MainWindow> window;
+
+    explicit Program(const QString &folder, QDate today)
+    {
+      scripted.clock.date = today;
+      form = std::make_unique<vaticor::Qmodelop>(scripted.services());
+      form->programFolderOverride = folder;
+      window = std::make_unique<ui::MainWindow>(*form);
+      form->layOutForm();
+      window->refresh();
+      window->show();
+      window->run([this] { form->startupLoad(); });
+      settle();
+    }
+  };
+
+private slots:
+  void startupLoadsTheSeasonOfTodaysDate()
+  {
+    Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
+    auto &w = *p.window;
+    QVERIFY(p.scripted.messages.shown.isEmpty());
+    QVERIFY(p.scripted.fileDialog.titles.isEmpty()); // no dialog at start-up
+    QVERIFY(w.windowTitle().contains(QStringLiteral("   Ult. Modif.: ")));
+    QCOMPARE(w.Label18->text(), QStringLiteral("1ª División-38 Temporada  2013/14"));
+    QCOMPARE(w.tablag->rowCount(), 21);
+    QCOMPARE(w.tablag->item(1, 1)->text(), QStringLiteral(" ATLÉT"));
+    QCOMPARE(w.tablag->item(1, 2)->text().left(3), QStringLiteral("90 "));
+    QCOMPARE(w.tablag->item(2, 1)->text(), QStringLiteral(" BARÇA"));
+    QCOMPARE(w.tablag->item(3, 1)->text(), QStringLiteral(" R.MAD"));
+    QCOMPARE(w.tablag->item(1, 0)->background().color(), QColor(0, 255, 0));
+    QCOMPARE(w.tablag->item(6, 2)->background().color(), QColor(255, 255, 0));
+    QCOMPARE(w.List1->item(0)->text(), QStringLiteral("   1ªDIVISIÓN"));
+    // The results grid is the first view shown.
+    QVERIFY(w.Frame5->isVisible());
+    QCOMPARE(w.tab1->item(0, 0)->text(), QStringLiteral("No Equips"));
+    QCOMPARE(w.tab1->item(1, 1)->text(), QStringLiteral("»«"));
+    QVERIFY(saveShot(w, QStringLiteral("window-1a-start.png")));
+  }
+
+  void listsAreFixedPitchAndNothingIsCut()
+  {
+    Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
+    auto &w = *p.window;
+    for (QWidget *widget : {static_cast<QWidget *>(w.List1), static_cast<QWidget *>(w.tablag),
+                            static_cast<QWidget *>(w.tab1), static_cast<QWidget *>(w.List12[3])})
+      QVERIFY(QFontInfo(widget->font()).fixedPitch());
+    // Accented names take exactly the width of plain ones, so columns line up.
+    const QFontMetricsF exact(w.List1->font());
+    const qreal cell = exact.horizontalAdvance(u'0');
+    for (int i = 0; i < w.List1->count(); ++i) {
+      const QString line = w.List1->item(i)->text();
+      QVERIFY2(qAbs(exact.horizontalAdvance(line) - cell * line.size()) < 0.5, qPrintable(line));
+    }
+    const QFontMetrics metrics(w.List1->font());
+    // Every column of the standings grid is at least as wide as its widest text.
+    for (int c = 0; c < w.tablag->columnCount(); ++c)
+      for (int r = 0; r < w.tablag->rowCount(); ++r)
+        QVERIFY(w.tablag->columnWidth(c) >= metrics.horizontalAdvance(w.tablag->item(r, c)->text()));
+  }
+
+  void divisionButtonShowsSecondDivision()
+  {
+    Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
+    auto &w = *p.window;
+    QTest::mouseClick(w.Command6, Qt::LeftButton);
+    QCOMPARE(p.form->division, 2);
+    QCOMPARE(w.tablag->rowCount(), 23);
+    QCOMPARE(w.List1->item(0)->text(), QStringLiteral("   2ªDIVISIÓN"));
+    for (int r = 19; r <= 22; ++r)
+      for (int c = 0; c < 3; ++c)
+        QCOMPARE(w.tablag->item(r, c)->background().color(), QColor(255, 0, 0));
+    QCOMPARE(w.tablag->item(18, 1)->background().color(), QColor(192, 192, 192));
+    QCOMPARE(w.tablag->item(1, 1)->background().color(), QColor(0, 255, 0));
+    QCOMPARE(w.Text2->text(), QStringLiteral("U"));
+    QVERIFY(saveShot(w, QStringLiteral("window-2a-division.png")));
+    QTest::mouseClick(w.Command6, Qt::LeftButton);
+    QCOMPARE(w.tablag->rowCount(), 21);
+    QCOMPARE(w.List1->item(0)->text(), QStringLiteral("   1ªDIVISIÓN"));
+  }
+
+  void viewButtonsShowTheirPanels()
+  {
+    Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
+    auto &w = *p.window;
+
+    QTest::mouseClick(w.Command12, Qt::LeftButton);
+    QVERIFY(w.Frame7->isVisible());
+    QVERIFY(!w.Frame5->isVisible());
+    QCOMPARE(w.List12[0]->item(4)->text(), QStringLiteral(" 1 ATLÉT "));
+    QCOMPARE(w.List12[2]->item(2)->text(), QStringLiteral("Nº| G  E Pe- G  E Pe"));
+    QVERIFY(w.Label7->text().startsWith(QStringLiteral("7ª Clasificación de los Equipos de   1ª División")));
+    // A team picked in the general standings is marked in all five lists.
+    clickCell(w.tablag, 2, 1);
+    for (ui::ListWidget *list : w.List12)
+      QCOMPARE(list->currentRow(), 5);
+    // Another sort key recomputes the view.
+    QTest::mouseClick(w.Label40[0], Qt::LeftButton);
+    QCOMPARE(p.form->sortKey, 0);
+    QVERIFY(w.Label7->text().startsWith(QStringLiteral("1ª Clasificación")));
+    QVERIFY(saveShot(w, QStringLiteral("view-standings.png")));
+
+    QTest::mouseClick(w.Command11, Qt::LeftButton);
+    QVERIFY(w.Frame15->isVisible());
+    QVERIFY(!w.Frame7->isVisible());
+    QCOMPARE(w.List2[4]->item(0)->text(), QStringLiteral("--> 4 Ult.Jorndas"));
+    QCOMPARE(w.List3[4]->item(0)->text(), QStringLiteral("P/Ng"));
+    clickLine(w.List2[4], 4);
+    const QString picked = w.List2[4]->item(4)->text().mid(6, 5);
+    for (int k = 0; k < 5; ++k) {
+      QVERIFY(w.List2[k]->currentRow() >= 2);
+      QCOMPARE(w.List2[k]->currentItem()->text().mid(6, 5), picked);
+      QCOMPARE(w.List3[k]->currentRow(), w.List2[k]->currentRow());
+    }
+    QVERIFY(saveShot(w, QStringLiteral("view-team-evolution.png")));
+
+    QTest::mouseClick(w.Command4, Qt::LeftButton);
+    QVERIFY(w.Frame17->isVisible());
+    QVERIFY(!w.Frame15->isVisible());
+    QCOMPARE(w.tabl1x2->item(0, 7)->text(), QStringLiteral("Pot"));
+    QCOMPARE(w.tabl1x2->item(1, 1)->text().size(), 17);
+    QCOMPARE(w.tabl1x2->item(1, 5)->text().size(), 37);
+    QVERIFY(w.Label53->text().contains(QStringLiteral("Ultima Jornada Nº  38")));
+    QVERIFY(saveShot(w, QStringLiteral("view-sign-evolution.png")));
+
+    QTest::mouseClick(w.Command7, Qt::LeftButton);
+    QVERIFY(w.Frame5->isVisible());
+    QVERIFY(!w.Frame17->isVisible());
+    QCOMPARE(w.tab1->item(0, 20)->text(), QStringLiteral("20"));
+    // Two clicks on the grid show both meetings of the two teams.
+    clickCell(w.tab1, 2, 0);
+    clickCell(w.tab1, 5, 0);
+    QVERIFY(w.Label21->text().startsWith(QStringLiteral(" Jornada Ida: ")));
+    QVERIFY(w.Label20->text().startsWith(QStringLiteral(" Jornada Vta: ")));
+
+    QTest::mouseClick(w.Command3, Qt::LeftButton);
+    QCOMPARE(w.List7->item(0)->text(), QStringLiteral(" 1ª DIVISIÓN Jorn="));
+    QCOMPARE(w.List8->item(0)->text(), QStringLiteral("19"));
+    QVERIFY(saveShot(w, QStringLiteral("view-results-grid.png")));
+  }
+
+  void exitAsksFirst()
+  {
+    Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
+    auto &w = *p.window;
+    p.scripted.messages.answers = {controls::MessageAnswer::Cancel};
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    QCOMPARE(p.scripted.messages.shown.last().text, QStringLiteral("       Salir?       ó          Cancelar!"));
+    QCOMPARE(w.tablag->item(1, 1)->text(), QStringLiteral(" ATLÉT"));
+    p.scripted.messages.answers = {controls::MessageAnswer::Cancel};
+    w.mnuSalir->trigger();
+    QVERIFY(w.isVisible());
+    p.scripted.messages.answers = {controls::MessageAnswer::Ok};
+    w.mnuSalir->trigger();
+    QVERIFY(!w.isVisible());
+  }
+
+  void missingSeasonIsReportedAndTheWindowStays()
+  {
+    QTemporaryDir empty;
+    Program p(empty.path(), QDate(2026, 12, 6));
+    auto &w = *p.window;
+    QCOMPARE(p.scripted.messages.shown.size(), 1);
+    QVERIFY(p.scripted.messages.shown.first().text.contains(QStringLiteral("Edato27.txt")));
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.tablag->rowCount(), 1);
+    QVERIFY(saveShot(w, QStringLiteral("window-no-season.png")));
+    // Loading a season from the menu then works.
+    p.scripted.fileDialog.choices = {samplePath(QStringLiteral("Edato13.txt"))};
+    w.mnuaCargar->trigger();
+    QCOMPARE(w.Label18->text(), QStringLiteral("1ª División-38 Temporada  2012/13"));
+    QCOMPARE(w.tablag->item(1, 1)->text(), QStringLiteral(" BARÇA"));
+  }
+
+  void cancellingTheFirstChoiceEndsTheProgram()
+  {
+    QTemporaryDir empty;
+    Program p(empty.path(), QDate(2026, 12, 6));
+    auto &w = *p.window;
+    w.mnuaCargar->trigger(); // the dialog is cancelled: nothing loaded, nothing chosen
+    QVERIFY(!w.isVisible());
+  }
+};
+
+QTEST_MAIN(WindowTest)
 #include "test_window.moc"

@@ -395,6 +395,7 @@ void MainWindow::refresh()
   const int listHeight = matchRows * List1->sizeHintForRow(0) + 2 * List1->frameWidth() + 2;
   for (ListWidget *list : {List1, List6, List7, List8})
     list->setFixedHeight(std::max(listHeight, 60));
+  Frame2->setMinimumHeight(std::max(listHeight, 60));
 
   Frame5->setVisible(f.Frame5.visible);
   tab1->draw(f.tab1);

@@ -1,0 +1,56 @@
+#pragma once
+// Hand-made seasons for the tests: small divisions whose every result the test
+// sets itself, written in the program's own file layout and loaded the way the
+// user loads one.
+
+#include "controls/ScriptedServices.h"
+#include "season/Qmodelop.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace testing {
+
+class TestSeason {
+public:
+  // Teams "TEA01".. (or the names given) in divisions of the sizes given; a
+  // round-robin calendar; every match unplayed; current jornadas "0101".
+  TestSeason(int teams1 = 4, int teams2 = 4);
+  void setNames(int division, const QStringList &names);
+  // The cell of home against away holds the jornada and the score.
+  void play(int division, int home, int away, int jornada, int homeGoals, int awayGoals);
+  // Plays every match of the calendar up to jornada `last` with the scores
+  // score(home, away) gives.
+  QString &record(int k) { return records[k - 1]; }
+  QString cell(int division, int home, int away) const;
+  void setCurrentJornadas(const QString &jj) { records[1012] = jj; }
+  // Home and away team of match i of jornada j of the calendar (2nd round exchanged).
+  std::pair<int, int> fixture(int division, int j, int i) const;
+  QByteArray bytes() const;
+  QString writeTo(const QString &folder, const QString &fileName) const;
+
+  QStringList records; // 1036
+  QString calendar1, calendar2;
+  int teams1, teams2;
+};
+
+// A form with scripted services and a private program folder.
+struct FormFixture {
+  FormFixture();
+  // Writes the season as fileName in the program folder and loads it as a user
+  // choosing it in the dialog does. Returns false when the load failed.
+  bool load(const TestSeason &season, const QString &fileName = QStringLiteral("Edato14.txt"));
+  bool loadFile(const QString &path);
+  QString folder() const { return dir.path() + u'/'; }
+
+  QTemporaryDir dir;
+  controls::ScriptedServices scripted;
+  std::unique_ptr<vaticor::Qmodelop> form;
+};
+
+// The bundled sample seasons (the samples folder of the source tree).
+QString samplePath(const QString &fileName);
+
+} // namespace testing
