@@ -60,10 +60,10 @@ void GridWidget::draw(const controls::Grid &grid)
       const QBrush brush = controls::alpha(colour) == 0 ? QBrush() : QBrush(QColor::fromRgb(static_cast<QRgb>(colour)));
       if (it->background() != brush)
         it->setBackground(brush);
-      int align = Qt::AlignVCenter | Qt::AlignLeft;
+      Qt::Alignment align = Qt::AlignVCenter | Qt::AlignLeft;
       if (grid.colAlignment(c) == controls::Alignment::LeftTop)
         align = Qt::AlignTop | Qt::AlignLeft;
-      if (it->textAlignment() != align)
+      if (it->textAlignment() != int(align))
         it->setTextAlignment(align);
       widest = std::max(widest, metrics.horizontalAdvance(text));
     }

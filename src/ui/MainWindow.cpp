@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -61,7 +63,11 @@ MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(p
   Label2->setFrameShape(QFrame::StyledPanel);
   outer->addWidget(Label2);
   setCentralWidget(central);
-  resize(1180, 740);
+  // Roomy where the screen allows, never larger than it (1024x768 included).
+  QSize size(1180, 740);
+  if (const QScreen *screen = QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size());
+  resize(size);
 }
 
 void MainWindow::buildMenus()
