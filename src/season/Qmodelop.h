@@ -119,6 +119,7 @@ public:
   // ---- season accessors ----
   int teamCountOf(int div) const; // 0..22, from record 1014
   int teamCount() const { return teamCountOf(division); }
+  int storedJornada(int div) const; // the jornada record 1013 holds for a division
   void lookUpResult(const QString &key);
   void buildFixture(int j);
   // Team number of a name: its position in teamNameList \ 6 + 1.
@@ -178,7 +179,8 @@ public:
 private:
   bool readSeasonIntoForm(const QString &path);
   void refreshAllViews();
-  void recordFormatError(const QString &message);
+  // The flags both division switches set; returns the new division's team count (20 when unknown).
+  int switchDivision();
 };
 
 } // namespace vaticor

@@ -130,18 +130,27 @@ void Qmodelop::refreshAllViews()
   Command12_Click(); // standings
 }
 
-void Qmodelop::Command6_Click()
+int Qmodelop::switchDivision()
 {
   recomputeStandings = true;
   wholeJornadaMode = false;
   currentView = 6;
   firstJornada = 0;
   division = division == 1 ? 2 : 1;
-  int n = teamCount();
-  if (n < 1)
-    n = 20;
+  const int n = teamCount();
+  return n < 1 ? 20 : n;
+}
+
+int Qmodelop::storedJornada(int div) const
+{
   const QString &current = seasonRecords[1013];
-  const int j = ival(division == 1 ? left(current, 2) : mid(current, 3, 2));
+  return ival(div == 1 ? left(current, 2) : mid(current, 3, 2));
+}
+
+void Qmodelop::Command6_Click()
+{
+  const int n = switchDivision();
+  const int j = storedJornada(division);
   Text1.text = fmt(j, QStringLiteral("00"));
   jornada = ival(Text1.text);
   if (jornada > 2 * n - 2)
@@ -155,17 +164,9 @@ void Qmodelop::Command6_Click()
 
 void Qmodelop::Command30_Click()
 {
-  recomputeStandings = true;
-  wholeJornadaMode = false;
-  currentView = 6;
-  firstJornada = 0;
-  division = division == 1 ? 2 : 1;
-  int n = teamCount();
-  if (n < 1)
-    n = 20;
-  const QString &current = seasonRecords[1013];
-  const int j = ival(division == 1 ? left(current, 2) : mid(current, 3, 2));
-  jornada = j;
+  const int n = switchDivision();
+  const int j = storedJornada(division);
+  jornada = static_cast<int16_t>(j);
   if (jornada > 2 * n - 2)
     jornada = 2 * n - 2;
   if (j >= 1 && jornada == j) {
