@@ -21,17 +21,46 @@ void ListBox::clear()
   listIndex_ = -1;
 }
 
+namespace {
+
+// Alphabetical key of a sorted list: case and accents ignored ("MÁLAG" sorts
+// with "MALAG", before "MALLO"); Ñ is a letter of its own right after N.
+QString sortKey(const QString &line)
+{
+  QString key;
+  key.reserve(line.size());
+  for (QChar c : line) {
+    if (c == u'Ñ' || c == u'ñ') {
+      key += u'n';
+      key += QChar(0xFFFF);
+      continue;
+    }
+    const QString parts = c.decomposition();
+    if (!parts.isEmpty() && c.decompositionTag() == QChar::Canonical)
+      c = parts[0];
+    key += c.toCaseFolded();
+  }
+  return key;
+}
+
+bool sortsBefore(const QString &a, const QString &b)
+{
+  const int primary = QString::compare(sortKey(a), sortKey(b));
+  if (primary != 0)
+    return primary < 0;
+  return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
+} // namespace
+
 void ListBox::addItem(const QString &line)
 {
   if (!sorted) {
     lines_.append(line);
     return;
   }
-  // A sorted list box compares without regard to case.
-  auto at = std::upper_bound(lines_.begin(), lines_.end(), line, [](const QString &a, const QString &b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-  });
-  lines_.insert(at, line);
+  // Equal lines keep the order in which they came.
+  lines_.insert(std::upper_bound(lines_.begin(), lines_.end(), line, sortsBefore), line);
 }
 
 QString ListBox::item(int i) const

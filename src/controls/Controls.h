@@ -78,7 +78,7 @@ public:
   QString fontName;
   double fontSize = 0;
   bool visible = true;
-  bool sorted = false; // a sorted list keeps its lines in order as they are added
+  bool sorted = false; // a sorted list keeps its lines in alphabetical order as they are added
   int height = 0;      // twips; 0 = free
 
 private:

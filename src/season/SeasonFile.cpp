@@ -101,7 +101,7 @@ QByteArray seasonFileBytes(const QStringList &records, const QString &calendar1,
   content.reserve(records.size() * 9 + 2 * kCalendarLength + 8);
   for (const QString &r : records)
     content += text::quotedLine({r});
-  content += text::quotedLine({calendar1, calendar2});
+  content += text::quotedLine({fitCalendar(calendar1), fitCalendar(calendar2)});
   return text::encodeWindows1252(content);
 }
 

@@ -30,7 +30,8 @@ std::optional<SeasonFileData> readSeasonFile(const QString &path, QString *error
 
 // Any record holding ".." anywhere becomes "...." (in the list given, too).
 void normaliseUnplayed(QStringList &records);
-// The file's bytes for the records and calendars given (records already normalised).
+// The file's bytes for the records and calendars given (records already
+// normalised); each calendar is written at exactly 924 characters.
 QByteArray seasonFileBytes(const QStringList &records, const QString &calendar1, const QString &calendar2);
 // Normalises the records and writes them atomically. Returns an error text or empty.
 QString writeSeasonFile(const QString &path, QStringList &records, const QString &calendar1,

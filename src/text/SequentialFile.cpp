@@ -36,19 +36,24 @@ QByteArray encodeWindows1252(const QString &s)
 {
   QByteArray out;
   out.reserve(s.size());
-  for (QChar c : s) {
-    const char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+  for (int i = 0; i < s.size(); ++i) {
+    const char16_t u = s[i].unicode();
+    // Below 0x80, Latin-1, and the five C1 controls that stand for the
+    // undefined bytes, so that a file read and written again keeps every byte.
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || (u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] == 0)) {
       out += static_cast<char>(u);
       continue;
     }
     char byte = '?';
-    for (int i = 0; i < 32; ++i) {
-      if (kHigh[i] == u && u != 0) {
-        byte = static_cast<char>(0x80 + i);
+    for (int k = 0; k < 32; ++k) {
+      if (kHigh[k] == u) {
+        byte = static_cast<char>(0x80 + k);
         break;
       }
     }
+    // One '?' for a character outside the BMP, not one per surrogate.
+    if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+      ++i;
     out += byte;
   }
   return out;

@@ -91,8 +91,15 @@ QString fmt(const QString &value, const QString &mask)
   const bool leftAlign = mask.startsWith(u'!');
   const QString m = leftAlign ? mask.mid(1) : mask;
   const int places = m.count(u'@');
-  if (places == 0)
+  if (places == 0) {
+    // A number typed into a box ("05") goes through a digit mask as the number it holds.
+    if (!leftAlign && (m.contains(u'0') || m.contains(u'#'))) {
+      bool numeric = false;
+      const double number = value.trimmed().toDouble(&numeric);
+      return numeric ? fmt(number, m) : value;
+    }
     return m; // nothing to place: the mask's literals stand alone
+  }
   QString filled;
   QString extra;
   if (value.size() > places) {

@@ -10,7 +10,7 @@ namespace text {
 
 // Format masks. '@' places the value right-aligned (a leading '!' left-aligns);
 // a text longer than the places is written whole. '0'/'#' masks format numbers
-// (halves away from zero); any other mask character is copied.
+// (halves away from zero), numeric texts included; any other mask character is copied.
 QString fmt(const QString &value, const QString &mask);
 QString fmt(double value, const QString &mask);
 inline QString fmt(int value, const QString &mask) { return fmt(static_cast<double>(value), mask); }
