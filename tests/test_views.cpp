@@ -151,6 +151,7 @@ class ViewsTest : public QObject {
 private slots:
   void standingsLines_data();
   void standingsLines();
+  void typedUnplayedMatchIsNotAResult();
   void standingsTitle_data();
   void standingsTitle();
   void sortKeys_data();
@@ -260,6 +261,31 @@ void ViewsTest::standingsLines()
   QCOMPARE(f.form->currentView, 12);
   QCOMPARE(f.form->viewSlot, 7);
   QVERIFY(f.form->Frame7.visible);
+}
+
+// A match typed in as ".." keeps its jornada digits ("05..") until the file is
+// saved; the standings must treat it as not played, not as a goalless draw.
+void ViewsTest::typedUnplayedMatchIsNotAResult()
+{
+  TestSeason typed = seasonNamed("four, 05.. first");
+  TestSeason unplayed = fourClubs();
+  unplayed.record(3) = "....";
+  FormFixture a, b;
+  QVERIFY(a.load(typed));
+  QVERIFY(b.load(unplayed));
+  for (FormFixture *f : {&a, &b})
+    f->form->Command12_Click();
+  for (int k = 0; k < 5; ++k)
+    QCOMPARE(a.form->List12[k].lines(), b.form->List12[k].lines());
+  // ALBAS has two home results left: 0-3 v DUNAS and 2-0 v BRAVO.
+  const auto &t = a.form->tally;
+  int albas = 0;
+  for (int i = 1; i <= 4; ++i)
+    if (a.form->teamName[i] == "ALBAS")
+      albas = i;
+  QVERIFY(albas > 0);
+  QCOMPARE(t.homeWins[albas] + t.homeDraws[albas] + t.homeLosses[albas], 2);
+  QCOMPARE(t.homeDraws[albas], 0);
 }
 
 void ViewsTest::standingsTitle_data()

@@ -82,39 +82,33 @@ void Qmodelop::orderTeams()
         exchange(j);
         continue;
       }
-      const int a = teamNumberOf(teamName[j]);
-      const int b = teamNumberOf(teamName[j + 1]);
-      lookUpResult(fmt(a, QStringLiteral("00")) + fmt(b, QStringLiteral("00")));
-      QString ab = lookupGoals;
-      lookUpResult(fmt(b, QStringLiteral("00")) + fmt(a, QStringLiteral("00")));
-      QString ba = lookupGoals;
-      const QString unplayed = QStringLiteral("..");
-      if (ab != unplayed || ba != unplayed) {
-        if (ab == unplayed)
-          ab = QStringLiteral("00");
-        if (ba == unplayed)
-          ba = QStringLiteral("00");
-        const int goalsA = ival(left(ab, 1)) + ival(right(ba, 1));
-        const int goalsB = ival(right(ab, 1)) + ival(left(ba, 1));
-        if (goalsA > goalsB)
-          continue;
-        if (goalsA < goalsB) {
-          exchange(j);
-          continue;
-        }
-      }
-      const int diffA = t.goalsFor[j] - t.goalsAgainst[j];
-      const int diffB = t.goalsFor[j + 1] - t.goalsAgainst[j + 1];
-      if (diffA > diffB)
-        continue;
-      if (diffA < diffB) {
-        exchange(j);
-        continue;
-      }
-      if (t.goalsFor[j] < t.goalsFor[j + 1])
+      if (tieBreakExchanges(j))
         exchange(j);
     }
   }
+}
+
+bool Qmodelop::tieBreakExchanges(int j)
+{
+  const StandingsTally &t = tally;
+  // Both meetings count whatever jornada they were played in; an unplayed one counts 0-0.
+  auto meeting = [this](int home, int away) {
+    lookUpResult(fmt(home, QStringLiteral("00")) + fmt(away, QStringLiteral("00")));
+    return lookupGoals == QStringLiteral("..") ? QStringLiteral("00") : lookupGoals;
+  };
+  const int a = teamNumberOf(teamName[j]);
+  const int b = teamNumberOf(teamName[j + 1]);
+  const QString first = meeting(a, b);
+  const QString second = meeting(b, a);
+  const int goalsA = ival(left(first, 1)) + ival(right(second, 1));
+  const int goalsB = ival(right(first, 1)) + ival(left(second, 1));
+  if (goalsA != goalsB)
+    return goalsA < goalsB;
+  const int diffA = t.goalsFor[j] - t.goalsAgainst[j];
+  const int diffB = t.goalsFor[j + 1] - t.goalsAgainst[j + 1];
+  if (diffA != diffB)
+    return diffA < diffB;
+  return t.goalsFor[j] < t.goalsFor[j + 1];
 }
 
 void Qmodelop::fillGeneralGrid()

@@ -140,6 +140,9 @@ public:
   // ---- general standings ----
   void computeSeasonTotals();
   void orderTeams();
+  // A tie between positions j and j + 1: head to head over both meetings, then
+  // goal difference, then goals for. True when the two are to be exchanged.
+  bool tieBreakExchanges(int j);
   void fillGeneralGrid();
   void tablag_Click(int row, int col);
   void tablag_MouseMove(); // the help line for the general standings

@@ -22,6 +22,13 @@ QString css(controls::Rgb colour)
   return QColor::fromRgb(static_cast<QRgb>(colour)).name();
 }
 
+// A click moves the grid's current cell, and its selection, to the cell clicked.
+void moveTo(controls::Grid &grid, int row, int col)
+{
+  grid.row = grid.rowSel = row;
+  grid.col = grid.colSel = col;
+}
+
 QLabel *newLabel(QWidget *parent, bool fixed = false)
 {
   auto *label = new QLabel(parent);
@@ -111,7 +118,12 @@ QWidget *MainWindow::buildLeftColumn()
   tablag->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   tablag->viewport()->installEventFilter(this);
   connect(tablag, &GridWidget::cellPicked, this,
-          [this](int r, int c) { run([this, r, c] { form_.tablag_Click(r, c); }); });
+          [this](int r, int c) {
+            run([this, r, c] {
+              moveTo(form_.tablag, r, c);
+              form_.tablag_Click(r, c);
+            });
+          });
   Label3 = newLabel(panel);
   layout->addWidget(Label18);
   layout->addWidget(Label10);
@@ -236,7 +248,12 @@ QWidget *MainWindow::buildViewArea()
     tab1 = new GridWidget(Frame5);
     tab1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tab1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(tab1, &GridWidget::cellPicked, this, [this](int r, int c) { run([this, r, c] { form_.tab1_Click(r, c); }); });
+    connect(tab1, &GridWidget::cellPicked, this, [this](int r, int c) {
+      run([this, r, c] {
+        moveTo(form_.tab1, r, c);
+        form_.tab1_Click(r, c);
+      });
+    });
     v->addWidget(Label4);
     v->addWidget(tab1, 0, Qt::AlignLeft);
     v->addStretch(1);

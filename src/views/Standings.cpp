@@ -69,7 +69,8 @@ void Qmodelop::Command12_Click()
   for (int h = 1; h <= n; ++h) {
     for (int a = 1; a <= n; ++a) {
       const QString cell = mid(resultsText, ((a - 1) + (h - 1) * 22) * 5 + base + 1, 4);
-      if (left(cell, 2) == QStringLiteral(".."))
+      // A match typed in as ".." holds its jornada but no result: it was not played.
+      if (left(cell, 2) == QStringLiteral("..") || right(cell, 2) == QStringLiteral(".."))
         continue;
       const int j = ival(left(cell, 2));
       if (j < firstJornada || j > jornada)
@@ -172,41 +173,13 @@ void Qmodelop::sortStandings()
     std::swap(t.equatedAway[j], t.equatedAway[j + 1]);
     std::swap(teamName[j], teamName[j + 1]);
   };
-  auto playedGoals = [&](int home, int away) {
-    lookUpResult(fmt(home, QStringLiteral("00")) + fmt(away, QStringLiteral("00")));
-    return lookupGoals == QStringLiteral("..") ? QStringLiteral("00") : lookupGoals;
-  };
   for (int pass = 1; pass <= n; ++pass) {
     for (int j = 1; j <= n - 1; ++j) {
       const int ka = key(j);
       const int kb = key(j + 1);
       if (ka > kb)
         continue;
-      if (ka < kb) {
-        exchange(j);
-        continue;
-      }
-      const int a = teamNumberOf(teamName[j]);
-      const int b = teamNumberOf(teamName[j + 1]);
-      const QString first = playedGoals(a, b);
-      const QString second = playedGoals(b, a);
-      const int goalsA = ival(left(first, 1)) + ival(right(second, 1));
-      const int goalsB = ival(right(first, 1)) + ival(left(second, 1));
-      if (goalsA > goalsB)
-        continue;
-      if (goalsA < goalsB) {
-        exchange(j);
-        continue;
-      }
-      const int diffA = t.goalsFor[j] - t.goalsAgainst[j];
-      const int diffB = t.goalsFor[j + 1] - t.goalsAgainst[j + 1];
-      if (diffA > diffB)
-        continue;
-      if (diffA < diffB) {
-        exchange(j);
-        continue;
-      }
-      if (t.goalsFor[j] < t.goalsFor[j + 1])
+      if (ka < kb || tieBreakExchanges(j))
         exchange(j);
     }
   }
