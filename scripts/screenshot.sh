@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Starts the real program under Xvfb with a bundled season as the current one
+# and saves a screenshot of the screen: screenshots/vaticor-xvfb.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+command -v import >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"; \
+  $sudo apt-get install -y --no-install-recommends imagemagick; }
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target vaticor
+program=$(mktemp -d)
+cp build/vaticor "$program/"
+# The program loads the file of the current season by itself at start-up.
+digits=$(( $(date +%m) > 7 ? $(date +%y) + 1 : 10#$(date +%y) ))
+cp samples/Edato14.txt "$program/Edato$(printf %02d $((digits % 100))).txt"
+mkdir -p screenshots
+export XDG_RUNTIME_DIR="$program/run"; mkdir -m 700 "$XDG_RUNTIME_DIR"
+Xvfb :77 -screen 0 1280x800x24 >/dev/null 2>&1 & xvfb=$!
+trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$program"' EXIT
+sleep 1
+DISPLAY=:77 "$program/vaticor" & app=$!
+sleep 3
+DISPLAY=:77 import -window root screenshots/vaticor-xvfb.png
+echo "screenshots/vaticor-xvfb.png"
