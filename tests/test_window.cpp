@@ -2,10 +2,14 @@
 // buttons, clicks on the grids and the exit, driven through the Qt widgets.
 #include "TestSeasons.h"
 #include "ui/MainWindow.h"
+#include "ui/QtServices.h"
 
 #include <QDir>
 #include <QFontInfo>
 #include <QHeaderView>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QtTest>
 
 using testing::samplePath;
@@ -227,6 +231,42 @@ private slots:
     w.mnuaCargar->trigger();
     QCOMPARE(w.Label18->text(), QStringLiteral("1ª División-38 Temporada  2012/13"));
     QCOMPARE(w.tablag->item(1, 1)->text(), QStringLiteral(" BARÇA"));
+  }
+
+  // Without a printer installed, a document becomes a PDF in the folder given,
+  // with the columns of a fixed-pitch font where the program placed them.
+  void printerWritesAPdfWhenNoPrinterIsInstalled()
+  {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+      QSKIP("pdftotext is not installed");
+    QTemporaryDir folder;
+    ui::QtPrinter printer(folder.path() + u'/', nullptr);
+    printer.setFontSize(8);
+    printer.printAt(10, QStringLiteral("1ª DIVISIÓN"));
+    printer.printAt(43, QStringLiteral("BARÇA - R.MAD"));
+    printer.endLine();
+    printer.printLine(QStringLiteral("ATLÉT"));
+    QCOMPARE(printer.endDoc(), QString());
+    QVERIFY(QFileInfo::exists(printer.lastPdf()));
+    // Word boxes give each word's left edge; with a fixed pitch its column follows.
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), printer.lastPdf(), QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(10000));
+    const QString boxes = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QMap<QString, std::pair<double, double>> words;
+    static const QRegularExpression word(QString::fromUtf8(R"re(xMin="([\d.]+)"[^>]*xMax="([\d.]+)"[^>]*>([^<]+)</word>)re"));
+    for (auto it = word.globalMatch(boxes); it.hasNext();) {
+      const auto m = it.next();
+      words.insert(m.captured(3), {m.captured(1).toDouble(), m.captured(2).toDouble()});
+    }
+    QVERIFY(words.contains(QStringLiteral("ATLÉT")));
+    const double left = words[QStringLiteral("ATLÉT")].first;
+    const double cell = (words[QStringLiteral("ATLÉT")].second - left) / 5;
+    auto column = [&](const QString &w) { return qRound((words.value(w).first - left) / cell) + 1; };
+    QCOMPARE(column(QStringLiteral("1ª")), 10);
+    QCOMPARE(column(QStringLiteral("DIVISIÓN")), 13);
+    QCOMPARE(column(QStringLiteral("BARÇA")), 43);
+    QCOMPARE(column(QStringLiteral("R.MAD")), 51);
   }
 
   void cancellingTheFirstChoiceEndsTheProgram()

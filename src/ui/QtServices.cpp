@@ -116,6 +116,7 @@ QString QtPrinter::endDoc()
     printer.setOutputFileName(lastPdf_);
   }
   printer.setPageOrientation(orientation_ == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+  printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
   QPainter painter;
   if (!painter.begin(&printer)) {
     lines_.clear();
