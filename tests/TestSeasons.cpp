@@ -81,11 +81,7 @@ QByteArray TestSeason::bytes() const
 
 QString TestSeason::writeTo(const QString &folder, const QString &fileName) const
 {
-  const QString path = folder + fileName;
-  QFile file(path);
-  if (file.open(QIODevice::WriteOnly))
-    file.write(bytes());
-  return path;
+  return writeAll(folder + fileName, bytes());
 }
 
 FormFixture::FormFixture()
@@ -114,6 +110,20 @@ QString samplePath(const QString &fileName)
   if (folder.isEmpty())
     folder = QStringLiteral(VATICOR_SOURCE_DIR "/samples");
   return folder + u'/' + fileName;
+}
+
+QByteArray readAll(const QString &path)
+{
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString writeAll(const QString &path, const QByteArray &bytes)
+{
+  QFile f(path);
+  if (f.open(QIODevice::WriteOnly))
+    f.write(bytes);
+  return path;
 }
 
 } // namespace testing

@@ -21,8 +21,6 @@ public:
   void setNames(int division, const QStringList &names);
   // The cell of home against away holds the jornada and the score.
   void play(int division, int home, int away, int jornada, int homeGoals, int awayGoals);
-  // Plays every match of the calendar up to jornada `last` with the scores
-  // score(home, away) gives.
   QString &record(int k) { return records[k - 1]; }
   QString cell(int division, int home, int away) const;
   void setCurrentJornadas(const QString &jj) { records[1012] = jj; }
@@ -52,5 +50,7 @@ struct FormFixture {
 
 // The bundled sample seasons (the samples folder of the source tree).
 QString samplePath(const QString &fileName);
+QByteArray readAll(const QString &path);
+QString writeAll(const QString &path, const QByteArray &bytes); // returns the path
 
 } // namespace testing

@@ -1,11 +1,10 @@
 // The text rules every screen shares: masks, number reading and writing,
 // rounding, slicing, the quoted file form, Windows-1252 and safe rewrites.
+#include "TestSeasons.h"
 #include "text/SequentialFile.h"
 #include "text/TextRules.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -14,12 +13,6 @@
 using namespace text;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QStringList readValues(const QString &data)
 {
@@ -36,106 +29,51 @@ class TestText : public QObject {
   Q_OBJECT
 
 private slots:
-  void formatNumber_data()
+  // A double value goes through the number masks, a text through the text ones.
+  void format_data()
   {
-    QTest::addColumn<double>("value");
+    QTest::addColumn<QVariant>("value");
     QTest::addColumn<QString>("mask");
     QTest::addColumn<QString>("expected");
-    auto row = [](const char *name, double v, const QString &m, const QString &e) {
+    auto row = [](const char *name, const QVariant &v, const QString &m, const QString &e) {
       QTest::newRow(name) << v << m << e;
     };
     row("##00.0 two integer digits", 5.6, "##00.0", "05.6");
     row("##00.0 half judged on 15 digits", 0.15, "##00.0", "00.2");
-    row("##00.0 three integer digits", 123.45, "##00.0", "123.5");
     row("##00.0 more digits than places", 12345.67, "##00.0", "12345.7");
-    row("##00.0 zero", 0, "##00.0", "00.0");
-    row("##00.0 whole number", 7, "##00.0", "07.0");
+    row("##00.0 zero", 0.0, "##00.0", "00.0");
     row("##00.0 negative", -5.6, "##00.0", "-05.6");
     row("##00.0 negative half away from zero", -0.25, "##00.0", "-00.3");
-    row("##00.0 blank after", 2.25, "##00.0 ", "02.3 ");
-    row("##00.0 bar after", 10.04, "##00.0|", "10.0|");
-    row("00 pads", 5, "00", "05");
-    row("00 wider value", 123, "00", "123");
-    row("00 negative sign before digits", -5, "00", "-05");
+    row("##00.0 literal after", 10.04, "##00.0|", "10.0|");
     row("00 half up", 2.5, "00", "03");
-    row("00 negative half", -2.5, "00", "-03");
-    row("0 half", 0.5, "0", "1");
-    row("0 below half", 0.49, "0", "0");
     row("0.00 1.005 on 15 digits", 1.005, "0.00", "1.01");
-    row("0.00 2.675 on 15 digits", 2.675, "0.00", "2.68");
-    row("0000", 7, "0000", "0007");
-    row("0ª", 1, "0ª", "1ª");
-    row(" 0ª", 2, " 0ª", " 2ª");
-    row("0ª Div. ", 2, "0ª Div. ", "2ª Div. ");
-    row("00 and blanks", 7, "00       ", "07       ");
-    row("0ra División", 1, "   0ra División ", "   1ra División ");
-    row("00 char", 45, "  00 char", "  45 char");
-    row(" 00 zero", 0, " 00", " 00");
-    row("-00 literal dash", 5, "-00", "-05");
-    row("000 ", 12, "000 ", "012 ");
-    row("# zero writes nothing", 0, "#", "");
+    row("0ª Div. point outside the digits", 2.0, "0ª Div. ", "2ª Div. ");
+    row("0ra División", 1.0, "   0ra División ", "   1ra División ");
+    row("-00 literal dash", 5.0, "-00", "-05");
+    row("# zero writes nothing", 0.0, "#", "");
     row("#.## no integer digit", 0.5, "#.##", ".5");
     row("0.0# optional decimal used", 1.25, "0.0#", "1.25");
     row("0.0# optional decimal dropped", 1.2, "0.0#", "1.2");
-    row("@@ 10", 10, "@@", "10");
-    row("@@ 115 longer", 115, "@@", "115");
-    row("@@ 5", 5, "@@", " 5");
-    row("@@ negative", -3, "@@", "-3");
+    row("@@ 5", 5.0, "@@", " 5");
     row("@@@ fraction", 0.6, "@@@", "0.6");
-    row("@@@  100", 100, "@@@ ", "100 ");
-    row("@@%  100", 100, "@@% ", "100% ");
-    row(" @@%  7", 7, " @@% ", "  7% ");
-    row("@@-", 3, "@@-", " 3-");
-    row("-@@", 4, "-@@", "- 4");
-    row("@ª ", 2, "@ª ", "2ª ");
-    row("|@@", 5, "|@@", "| 5");
-    row("@ zero", 0, "@", "0");
-  }
-
-  void formatNumber()
-  {
-    QFETCH(double, value);
-    QFETCH(QString, mask);
-    QTEST(fmt(value, mask), "expected");
-  }
-
-  void formatText_data()
-  {
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("mask");
-    QTest::addColumn<QString>("expected");
-    auto row = [](const char *name, const QString &v, const QString &m, const QString &e) {
-      QTest::newRow(name) << v << m << e;
-    };
-    row("name fits", "BETIS", "@@@@@", "BETIS");
     row("name keeps its blank", "RAYO ", "@@@@@", "RAYO ");
     row("short name right-aligned", "ABC", "@@@@@", "  ABC");
-    row("-@@@@@.", "ATLÉT", "-@@@@@.", "-ATLÉT.");
     row("-@@@@@. longer", "ATLÉTI", "-@@@@@.", "-ATLÉTI.");
-    row("division label", "1ªDIVISIÓN", "@@@@@@@@@@@@@", "   1ªDIVISIÓN");
     row("label then literal", "1ª DIVISIÓN", "@@@@@@@@@@@@ Jorn=", " 1ª DIVISIÓN Jorn=");
-    row("@@@@@@ ......", "BETIS", "@@@@@@ ......", " BETIS ......");
-    row("!@@@ left", "AB", "!@@@", "AB ");
     row("!@@@| left then literal", "AB", "!@@@|", "AB |");
-    row("!@@ longer", "ABCDE", "!@@", "ABCDE");
     row("!@@| longer keeps literal last", "ABCDE", "!@@|", "ABCDE|");
     row("@@| longer", "ABCD", "@@|", "ABCD|");
-    row("|@@ longer", "ABCD", "|@@", "|ABCD");
-    row(" |@@| unplayed", "..", " |@@|", " |..|");
-    row("@@ one dot", ".", "@@", " .");
-    row("empty right", "", "@@", "  ");
     row("empty left", "", "!@@|", "  |");
     row("numeric text through -00", "5", "-00", "-05");
     row("numeric text with blank through 00", " 12", "00", "12");
-    row("numeric text through ##00.0", "2.25", "##00.0", "02.3");
-    row("numeric text through 0ª", "2", "0ª", "2ª");
   }
 
-  void formatText()
+  void format()
   {
-    QFETCH(QString, value);
+    QFETCH(QVariant, value);
     QFETCH(QString, mask);
-    QTEST(fmt(value, mask), "expected");
+    QTEST(value.typeId() == QMetaType::Double ? fmt(value.toDouble(), mask) : fmt(value.toString(), mask),
+          "expected");
   }
 
   void numberText_data()
@@ -146,7 +84,6 @@ private slots:
     QTest::newRow("positive") << 5.0 << "5" << " 5";
     QTest::newRow("zero") << 0.0 << "0" << " 0";
     QTest::newRow("negative") << -3.0 << "-3" << "-3";
-    QTest::newRow("year") << 2008.0 << "2008" << " 2008";
     QTest::newRow("fraction") << -2.5 << "-2.5" << "-2.5";
     QTest::newRow("15 significant digits") << 0.1 + 0.2 << "0.3" << " 0.3";
     QTest::newRow("third") << 1.0 / 3 << "0.333333333333333" << " 0.333333333333333";
@@ -167,15 +104,11 @@ private slots:
     QTest::newRow("two dots") << ".." << 0.0;
     QTest::newRow("empty") << "" << 0.0;
     QTest::newRow("sign and point") << "-3.5x" << -3.5;
-    QTest::newRow("leading blank") << " 7" << 7.0;
     QTest::newRow("blanks and plus") << "  +4" << 4.0;
     QTest::newRow("tab") << "\t9" << 9.0;
     QTest::newRow("second point ends") << "1.2.3" << 1.2;
-    QTest::newRow("point first") << ".5" << 0.5;
     QTest::newRow("minus point") << "-.5" << -0.5;
     QTest::newRow("sign alone") << "-" << 0.0;
-    QTest::newRow("letters") << "abc" << 0.0;
-    QTest::newRow("leading zero") << "08" << 8.0;
     QTest::newRow("jornadas record") << "0909" << 909.0;
     QTest::newRow("ordinal") << " 1ª" << 1.0;
   }
@@ -193,13 +126,9 @@ private slots:
     QTest::newRow("2.5 to even") << 2.5 << 2;
     QTest::newRow("3.5 to even") << 3.5 << 4;
     QTest::newRow("-2.5 to even") << -2.5 << -2;
-    QTest::newRow("-3.5 to even") << -3.5 << -4;
     QTest::newRow("0.5 to even") << 0.5 << 0;
-    QTest::newRow("below half") << 2.4999 << 2;
     QTest::newRow("above half") << 2.6 << 3;
-    QTest::newRow("small negative") << -0.4 << 0;
     QTest::newRow("top") << 32767.4 << 32767;
-    QTest::newRow("over top") << 40000.0 << 32767;
     QTest::newRow("half over top") << 32767.5 << 32767;
     QTest::newRow("under bottom") << -40000.0 << -32768;
     QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 0;
@@ -221,21 +150,16 @@ private slots:
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("mid accented") << "mid" << "ATLÉTICO" << 4 << 1 << "É";
     QTest::newRow("mid by character") << "mid" << "1ªDIVISIÓN" << 9 << 2 << "ÓN";
-    QTest::newRow("mid inside") << "mid" << "ABCDE" << 2 << 3 << "BCD";
     QTest::newRow("mid runs past end") << "mid" << "ABCDE" << 4 << 10 << "DE";
     QTest::newRow("mid starts past end") << "mid" << "ABCDE" << 6 << 2 << "";
     QTest::newRow("mid rest") << "mid" << "ABCDE" << 3 << -1 << "CDE";
-    QTest::newRow("mid rest past end") << "mid" << "ABCDE" << 9 << -1 << "";
     QTest::newRow("mid zero length") << "mid" << "ABCDE" << 2 << 0 << "";
     QTest::newRow("mid start 0 shortens") << "mid" << "ABCDE" << 0 << 2 << "A";
     QTest::newRow("mid negative start") << "mid" << "ABCDE" << -1 << 3 << "A";
     QTest::newRow("mid wholly before") << "mid" << "ABCDE" << -5 << 3 << "";
-    QTest::newRow("mid of empty") << "mid" << "" << 1 << 1 << "";
     QTest::newRow("left") << "left" << "BARÇA" << 4 << 0 << "BARÇ";
     QTest::newRow("left past end") << "left" << "ABC" << 5 << 0 << "ABC";
-    QTest::newRow("left zero") << "left" << "ABC" << 0 << 0 << "";
     QTest::newRow("left negative") << "left" << "ABC" << -1 << 0 << "";
     QTest::newRow("right") << "right" << "2022" << 2 << 0 << "22";
     QTest::newRow("right past end") << "right" << "ABC" << 9 << 0 << "ABC";
@@ -260,17 +184,12 @@ private slots:
     QTest::addColumn<QString>("hay");
     QTest::addColumn<QString>("needle");
     QTest::addColumn<int>("expected");
-    QTest::newRow("accented") << 1 << "ATLÉTICO" << "É" << 4;
     QTest::newRow("team slot") << 1 << "BARÇA-R.MAD-ATLÉT-" << "ATLÉT" << 13;
-    QTest::newRow("first of two") << 1 << "ABCABC" << "C" << 3;
     QTest::newRow("from later start") << 4 << "ABCABC" << "C" << 6;
     QTest::newRow("start past end") << 7 << "ABCABC" << "C" << 0;
-    QTest::newRow("start 0") << 0 << "ABC" << "A" << 1;
     QTest::newRow("negative start") << -3 << "ABC" << "B" << 2;
-    QTest::newRow("absent") << 1 << "ABC" << "Z" << 0;
     QTest::newRow("case matters") << 1 << "abc" << "B" << 0;
     QTest::newRow("empty needle") << 2 << "ABC" << "" << 2;
-    QTest::newRow("empty text") << 1 << "" << "A" << 0;
     QTest::newRow("both empty") << 1 << "" << "" << 0;
   }
 
@@ -297,7 +216,6 @@ private slots:
     QTest::newRow("text after closing quote") << "\"ab\"cd,\"e\"\r\n" << QStringList{"ab", "e"};
     QTest::newRow("missing closing quote") << "\"a\",\"bc" << QStringList{"a", "bc"};
     QTest::newRow("unquoted at end of data") << "12" << QStringList{"12"};
-    QTest::newRow("empty data") << "" << QStringList{};
     QTest::newRow("blanks only") << "   " << QStringList{};
   }
 
@@ -311,7 +229,6 @@ private slots:
   {
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("one value") << QStringList{"...."} << QByteArray("\"....\"\r\n");
     QTest::newRow("two values") << QStringList{"a", "b"} << QByteArray("\"a\",\"b\"\r\n");
     QTest::newRow("blank kept") << QStringList{"RAYO "} << QByteArray("\"RAYO \"\r\n");
     QTest::newRow("accented") << QStringList{"BARÇA"} << QByteArray("\"BAR\xC7" "A\"\r\n");
@@ -332,23 +249,26 @@ private slots:
   {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("BARÇA") << "BARÇA" << QByteArray("BAR\xC7" "A");
-    QTest::newRow("ATLÉT") << "ATLÉT" << QByteArray("ATL\xC9T");
-    QTest::newRow("CÁDIZ") << "CÁDIZ" << QByteArray("C\xC1" "DIZ");
-    QTest::newRow("division label") << "1ªDIVISIÓN" << QByteArray("1\xAA" "DIVISI\xD3N");
-    QTest::newRow("ñ and ÿ") << "ñÿ" << QByteArray("\xF1\xFF");
-    QTest::newRow("euro") << "€" << QByteArray("\x80");
-    QTest::newRow("Œ ž Ÿ —") << "Œ\u017E\u0178\u2014" << QByteArray("\x8C\x9E\x9F\x97");
+    QTest::addColumn<bool>("decodesBack"); // false: the text cannot be written and becomes "?"
+    QTest::newRow("division label") << "1ªDIVISIÓN" << QByteArray("1\xAA" "DIVISI\xD3N") << true;
+    QTest::newRow("euro") << "€" << QByteArray("\x80") << true;
+    QTest::newRow("Œ ž Ÿ —") << "Œ\u017E\u0178\u2014" << QByteArray("\x8C\x9E\x9F\x97") << true;
     QTest::newRow("undefined 81 8D 8F 90 9D") << QStringView(u"\u0081\u008D\u008F\u0090\u009D").toString()
-                                              << QByteArray("\x81\x8D\x8F\x90\x9D");
+                                              << QByteArray("\x81\x8D\x8F\x90\x9D") << true;
+    QTest::newRow("Polish l") << "A\u0142B" << QByteArray("A?B") << false;
+    QTest::newRow("C1 that stands for euro") << "\u0080" << QByteArray("?") << false;
+    QTest::newRow("outside the BMP, one mark") << QString::fromUtf8("x\xF0\x9F\x98\x80y") << QByteArray("x?y")
+                                               << false;
   }
 
   void windows1252()
   {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
-    QCOMPARE(decodeWindows1252(bytes), text);
+    QFETCH(bool, decodesBack);
     QCOMPARE(encodeWindows1252(text), bytes);
+    if (decodesBack)
+      QCOMPARE(decodeWindows1252(bytes), text);
   }
 
   void windows1252EveryByteSurvives()
@@ -361,22 +281,6 @@ private slots:
     QCOMPARE(encodeWindows1252(decoded), all);
   }
 
-  void windows1252Unencodable_data()
-  {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("Polish l") << "A\u0142B" << QByteArray("A?B");
-    QTest::newRow("arrow") << "\u2192" << QByteArray("?");
-    QTest::newRow("C1 that stands for euro") << "\u0080" << QByteArray("?");
-    QTest::newRow("outside the BMP, one mark") << QString::fromUtf8("x\xF0\x9F\x98\x80y") << QByteArray("x?y");
-  }
-
-  void windows1252Unencodable()
-  {
-    QFETCH(QString, text);
-    QTEST(encodeWindows1252(text), "bytes");
-  }
-
   void dataFileEncoding_data()
   {
     QTest::addColumn<QByteArray>("bytes");
@@ -385,7 +289,6 @@ private slots:
     QTest::newRow("UTF-8") << QByteArray("BAR\xC3\x87" "A") << "BARÇA";
     QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF" "BAR\xC3\x87" "A") << "BARÇA";
     QTest::newRow("UTF-8 decomposed") << QByteArray("BARC\xCC\xA7" "A") << "BARÇA";
-    QTest::newRow("ASCII") << QByteArray("\"....\"\r\n") << "\"....\"\r\n";
     QTest::newRow("UTF-8 cut inside a character") << QByteArray("AB\xC3") << "ABÃ";
     QTest::newRow("one bad byte makes it Windows-1252") << QByteArray("\xC3\x89\xC9") << "Ã‰É";
   }
@@ -393,10 +296,7 @@ private slots:
   void dataFileEncoding()
   {
     QFETCH(QByteArray, bytes);
-    QFETCH(QString, expected);
-    const QString got = decodeDataFile(bytes);
-    QCOMPARE(got, expected);
-    QCOMPARE(got.size(), expected.size());
+    QTEST(decodeDataFile(bytes), "expected");
   }
 
   void atomicWrite_data()
@@ -404,9 +304,8 @@ private slots:
     QTest::addColumn<QString>("target"); // relative to a fresh folder
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<bool>("succeeds");
-    const QByteArray old(100, 'x');
     QTest::newRow("new file") << "Edato13.txt" << QByteArray() << true;
-    QTest::newRow("shorter replaces longer whole") << "Edato13.txt" << old << true;
+    QTest::newRow("shorter replaces longer whole") << "Edato13.txt" << QByteArray(100, 'x') << true;
     QTest::newRow("missing folder") << "missing/Edato13.txt" << QByteArray() << false;
     QTest::newRow("target is a folder") << "busy" << QByteArray() << false;
   }
@@ -417,31 +316,20 @@ private slots:
     QFETCH(QByteArray, before);
     QFETCH(bool, succeeds);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     const QString path = dir.filePath(target);
-    if (target == "busy") {
+    if (target == "busy")
       QVERIFY(QDir(dir.path()).mkpath("busy/inner"));
-    } else if (!before.isEmpty()) {
-      QFile f(path);
-      QVERIFY(f.open(QIODevice::WriteOnly));
-      f.write(before);
-    }
+    else if (!before.isEmpty())
+      testing::writeAll(path, before);
     const QByteArray bytes("\"BAR\xC7" "A\"\r\n\0\xFF\r\n", 13);
-    const QString error = writeFileAtomically(path, bytes);
-
-    QCOMPARE(error.isEmpty(), succeeds);
+    QCOMPARE(writeFileAtomically(path, bytes).isEmpty(), succeeds);
     const QStringList entries = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    if (succeeds) {
-      QCOMPARE(readAll(path), bytes);
-      QCOMPARE(entries, QStringList{target}); // no temporary file stays behind
-    } else if (target == "busy") {
-      QVERIFY(QFileInfo(path).isDir());
+    if (succeeds)
+      QCOMPARE(testing::readAll(path), bytes);
+    if (target == "busy")
       QVERIFY(QFileInfo::exists(path + "/inner"));
-      QCOMPARE(entries, QStringList{"busy"});
-    } else {
-      QVERIFY(!QFileInfo::exists(path));
-      QVERIFY(entries.isEmpty());
-    }
+    // No temporary file stays behind, and a failed write leaves nothing new.
+    QCOMPARE(entries, succeeds || target == "busy" ? QStringList{target} : QStringList{});
   }
 };
 
