@@ -41,36 +41,27 @@ void ScriptedPrinter::setOrientation(int orientation)
 
 void ScriptedPrinter::printAt(int column, const QString &text)
 {
-  if (column > 0 && line_.size() < column - 1)
-    line_ += QString(column - 1 - line_.size(), u' ');
-  line_ += text;
+  page_.printAt(column, text);
 }
 
 void ScriptedPrinter::endLine()
 {
-  pending_.append(line_);
-  line_.clear();
+  page_.endLine();
 }
 
 void ScriptedPrinter::newPage()
 {
-  if (!line_.isEmpty())
-    endLine();
-  pending_.append(QStringLiteral("\f"));
+  page_.newPage();
   log.append(QStringLiteral("new page"));
 }
 
 QString ScriptedPrinter::endDoc()
 {
-  if (!line_.isEmpty())
-    endLine();
+  const QStringList lines = page_.take();
   log.append(QStringLiteral("end doc"));
-  if (!failWith.isEmpty()) {
-    pending_.clear();
+  if (!failWith.isEmpty())
     return failWith;
-  }
-  pageLines += pending_;
-  pending_.clear();
+  pageLines += lines;
   ++documents;
   return QString();
 }

@@ -54,8 +54,7 @@ public:
 private:
   QString font_ = QStringLiteral("Lucida Console");
   double size_ = 8;
-  QString line_;
-  QStringList pending_;
+  PageText page_;
 };
 
 class FixedClock : public ClockService {

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace controls {
@@ -26,6 +27,42 @@ public:
   virtual ~FileDialogService() = default;
   // The full name chosen, or an empty text when the dialog was closed without one.
   virtual QString openFile(const QString &title, const QString &initialFolder, const QString &filter) = 0;
+};
+
+// The lines of a document as they stand on paper: text placed at 1-based
+// character columns, "\f" between pages.
+class PageText {
+public:
+  void printAt(int column, const QString &text)
+  {
+    if (column > 0 && line_.size() < column - 1)
+      line_ += QString(column - 1 - line_.size(), u' ');
+    line_ += text;
+  }
+  void endLine()
+  {
+    lines_.append(line_);
+    line_.clear();
+  }
+  void newPage()
+  {
+    if (!line_.isEmpty())
+      endLine();
+    lines_.append(QStringLiteral("\f"));
+  }
+  // The document so far, an open line included; the text starts empty again.
+  QStringList take()
+  {
+    if (!line_.isEmpty())
+      endLine();
+    QStringList out;
+    out.swap(lines_);
+    return out;
+  }
+
+private:
+  QString line_;
+  QStringList lines_;
 };
 
 // The printer every report goes through. Nothing reaches the paper before

@@ -30,30 +30,11 @@ void Qmodelop::computeSeasonTotals()
       const QString cell = mid(resultsText, ((h - 1) * 22 + (a - 1)) * 5 + base + 1, 4);
       if (right(cell, 2) == QStringLiteral(".."))
         continue;
-      const int hg = ival(mid(cell, 3, 1));
-      const int ag = ival(mid(cell, 4, 1));
-      t.homeGoalsFor[h] += hg;
-      t.awayGoalsAgainst[a] += hg;
-      t.homeGoalsAgainst[h] += ag;
-      t.awayGoalsFor[a] += ag;
-      if (hg > ag) {
-        ++t.homeWins[h];
-        ++t.awayLosses[a];
-      } else if (hg == ag) {
-        ++t.homeDraws[h];
-        ++t.awayDraws[a];
-      } else {
-        ++t.homeLosses[h];
-        ++t.awayWins[a];
-      }
+      tallyResult(h, a, ival(mid(cell, 3, 1)), ival(mid(cell, 4, 1)));
     }
   }
+  tallyTotals(n);
   for (int i = 1; i <= n; ++i) {
-    t.goalsFor[i] = t.awayGoalsFor[i] + t.homeGoalsFor[i];
-    t.goalsAgainst[i] = t.awayGoalsAgainst[i] + t.homeGoalsAgainst[i];
-    t.homePoints[i] = 3 * t.homeWins[i] + t.homeDraws[i];
-    t.awayPoints[i] = 3 * t.awayWins[i] + t.awayDraws[i];
-    t.points[i] = t.awayPoints[i] + t.homePoints[i];
     t.negativeTotal[i] = 3 * (t.awayWins[i] - t.homeLosses[i]) + (t.awayDraws[i] - t.homeDraws[i]);
     // jornada is at least 1 once a division is shown; the guard keeps an empty season finite.
     const double j = jornada >= 1 ? jornada : 1;
@@ -61,6 +42,37 @@ void Qmodelop::computeSeasonTotals()
     t.awayCoefficient[i] = t.awayPoints[i] / j / 2;
   }
   orderTeams();
+}
+
+void Qmodelop::tallyResult(int h, int a, int hg, int ag)
+{
+  StandingsTally &t = tally;
+  t.homeGoalsFor[h] += hg;
+  t.awayGoalsAgainst[a] += hg;
+  t.homeGoalsAgainst[h] += ag;
+  t.awayGoalsFor[a] += ag;
+  if (hg > ag) {
+    ++t.homeWins[h];
+    ++t.awayLosses[a];
+  } else if (hg == ag) {
+    ++t.homeDraws[h];
+    ++t.awayDraws[a];
+  } else {
+    ++t.homeLosses[h];
+    ++t.awayWins[a];
+  }
+}
+
+void Qmodelop::tallyTotals(int n)
+{
+  StandingsTally &t = tally;
+  for (int i = 1; i <= n; ++i) {
+    t.goalsFor[i] = t.awayGoalsFor[i] + t.homeGoalsFor[i];
+    t.goalsAgainst[i] = t.awayGoalsAgainst[i] + t.homeGoalsAgainst[i];
+    t.homePoints[i] = 3 * t.homeWins[i] + t.homeDraws[i];
+    t.awayPoints[i] = 3 * t.awayWins[i] + t.awayDraws[i];
+    t.points[i] = t.awayPoints[i] + t.homePoints[i];
+  }
 }
 
 void Qmodelop::orderTeams()

@@ -140,6 +140,10 @@ public:
   // ---- general standings ----
   void computeSeasonTotals();
   void orderTeams();
+  // Adds one played result of home team h against away team a to the tally,
+  // then derives the totals and points of teams 1..n.
+  void tallyResult(int h, int a, int hg, int ag);
+  void tallyTotals(int n);
   // A tie between positions j and j + 1: head to head over both meetings, then
   // goal difference, then goals for. True when the two are to be exchanged.
   bool tieBreakExchanges(int j);

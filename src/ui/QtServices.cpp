@@ -80,22 +80,17 @@ bool QtFileInfo::exists(const QString &path) const
 
 void QtPrinter::printAt(int column, const QString &text)
 {
-  if (column > 0 && line_.size() < column - 1)
-    line_ += QString(column - 1 - line_.size(), u' ');
-  line_ += text;
+  page_.printAt(column, text);
 }
 
 void QtPrinter::endLine()
 {
-  lines_.append(line_);
-  line_.clear();
+  page_.endLine();
 }
 
 void QtPrinter::newPage()
 {
-  if (!line_.isEmpty())
-    endLine();
-  lines_.append(QStringLiteral("\f"));
+  page_.newPage();
 }
 
 void QtPrinter::printWindowImage()
@@ -105,8 +100,7 @@ void QtPrinter::printWindowImage()
 
 QString QtPrinter::endDoc()
 {
-  if (!line_.isEmpty())
-    endLine();
+  const QStringList lines = page_.take();
   QPrinter printer(QPrinter::HighResolution);
   const bool toPdf = QPrinterInfo::defaultPrinter().isNull();
   if (toPdf) {
@@ -119,7 +113,6 @@ QString QtPrinter::endDoc()
   printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
   QPainter painter;
   if (!painter.begin(&printer)) {
-    lines_.clear();
     windowImage_ = false;
     return QStringLiteral("No se puede imprimir: la impresora no responde.");
   }
@@ -139,7 +132,7 @@ QString QtPrinter::endDoc()
     const int lineHeight = metrics.lineSpacing();
     int y = metrics.ascent();
     const int bottom = painter.viewport().height();
-    for (const QString &line : lines_) {
+    for (const QString &line : lines) {
       if (line == QStringLiteral("\f") || y > bottom) {
         printer.newPage();
         y = metrics.ascent();
@@ -151,7 +144,6 @@ QString QtPrinter::endDoc()
     }
   }
   painter.end();
-  lines_.clear();
   windowImage_ = false;
   return QString();
 }

@@ -69,8 +69,7 @@ private:
   QString font_ = QStringLiteral("Lucida Console");
   double size_ = 8;
   int orientation_ = 1;
-  QString line_;
-  QStringList lines_; // "\f" marks a new page
+  controls::PageText page_;
   bool windowImage_ = false;
   QString lastPdf_;
 };

@@ -77,33 +77,19 @@ void Qmodelop::Command12_Click()
         continue;
       const int hg = ival(mid(cell, 3, 1));
       const int ag = ival(mid(cell, 4, 1));
-      t.homeGoalsFor[h] += hg;
-      t.awayGoalsAgainst[a] += hg;
-      t.homeGoalsAgainst[h] += ag;
-      t.awayGoalsFor[a] += ag;
+      tallyResult(h, a, hg, ag);
+      // Equated points: the points of the result times the earner's coefficient there.
       if (hg > ag) {
-        ++t.homeWins[h];
-        ++t.awayLosses[a];
         t.equatedHome[h] += 3 * t.homeCoefficient[h];
       } else if (hg == ag) {
-        ++t.homeDraws[h];
-        ++t.awayDraws[a];
         t.equatedHome[h] += t.homeCoefficient[h];
         t.equatedAway[a] += t.awayCoefficient[a];
       } else {
-        ++t.homeLosses[h];
-        ++t.awayWins[a];
         t.equatedAway[a] += 3 * t.awayCoefficient[a];
       }
     }
   }
-  for (int i = 1; i <= n; ++i) {
-    t.goalsFor[i] = t.awayGoalsFor[i] + t.homeGoalsFor[i];
-    t.goalsAgainst[i] = t.awayGoalsAgainst[i] + t.homeGoalsAgainst[i];
-    t.homePoints[i] = 3 * t.homeWins[i] + t.homeDraws[i];
-    t.awayPoints[i] = 3 * t.awayWins[i] + t.awayDraws[i];
-    t.points[i] = t.homePoints[i] + t.awayPoints[i];
-  }
+  tallyTotals(n);
 
   sortStandings();
 
