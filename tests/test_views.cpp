@@ -3,6 +3,9 @@
 // standings click that marks a team in the open view.
 #include "TestSeasons.h"
 
+#include "season/SeasonFile.h"
+
+#include <QRandomGenerator>
 #include <QtTest>
 #include <cstdlib>
 
@@ -690,6 +693,75 @@ private slots:
       QCOMPARE(form.Label19[0].caption, QStringLiteral("Eq.Casa:10-T1010"));
       QVERIFY(form.awayPick);
     }
+  }
+
+  // Damaged but readable seasons: odd cells, names, jornadas, team counts and
+  // calendars with team numbers past the division. Every view and click must
+  // survive them (the sanitizer build turns any bad index into a failure).
+  void damagedSeasonsNeverBreakAView()
+  {
+    QRandomGenerator rng(20140518);
+    const QString noise = QStringLiteral("0123456789..-- ÇÉx9");
+    auto junk = [&](int maxLength) {
+      QString out;
+      const int n = rng.bounded(maxLength + 1);
+      for (int i = 0; i < n; ++i)
+        out += noise[rng.bounded(noise.size())];
+      return out;
+    };
+    const QStringList counts = {"2022", "2222", "0203", "0222", "2202", "1918", "0505", "2102"};
+    const QStringList boxes = {"", "99", "-5", "12", "abc", "1", "42", "7.5"};
+    const TestSeason base = [] {
+      TestSeason s(20, 22);
+      const QByteArray sample = testing::readAll(testing::samplePath("Edato14.txt"));
+      QString error;
+      auto data = season::parseSeasonText(QString::fromLatin1(sample), &error);
+      if (data) {
+        s.records = data->records;
+        s.calendar1 = data->calendar1;
+        s.calendar2 = data->calendar2;
+      }
+      return s;
+    }();
+    int loaded = 0;
+    for (int round = 0; round < 60; ++round) {
+      TestSeason s = base;
+      s.records[1013] = counts[rng.bounded(counts.size())];
+      s.records[1012] = round % 3 ? junk(6) : QString::number(rng.bounded(10000)).rightJustified(4, '0');
+      for (int k = 0; k < 40; ++k)
+        s.records[rng.bounded(1012)] = junk(12);
+      for (QString *cal : {&s.calendar1, &s.calendar2})
+        for (int k = 0; k < 20; ++k)
+          cal->replace(rng.bounded(900), 4, junk(4).leftJustified(4, '9'));
+      FormFixture f;
+      if (!f.load(s))
+        continue;
+      ++loaded;
+      Qmodelop &form = *f.form;
+      for (int pass = 0; pass < 2; ++pass) {
+        form.Text1.text = boxes[rng.bounded(boxes.size())];
+        form.Command7_Click();
+        form.tab1_Click(rng.bounded(25), 0);
+        form.tab1_Click(rng.bounded(25), 0);
+        form.Command3_Click();
+        form.Label40_Click(rng.bounded(7));
+        form.Label34_Click();
+        form.tablag_Click(rng.bounded(25), 1);
+        form.Command11_Click();
+        form.List2[4].setListIndex(rng.bounded(4) + 2);
+        form.List2_Click(4);
+        form.tablag_Click(rng.bounded(25), 2);
+        form.Command4_Click();
+        form.tablag_Click(rng.bounded(25), 1);
+        if (pass == 0) {
+          form.Command6_Click(); // the full switch always rebuilds the general standings
+          QCOMPARE(form.tablag.rows(), form.teamCount() + 1);
+        } else {
+          form.Command30_Click();
+        }
+      }
+    }
+    QVERIFY(loaded > 40);
   }
 };
 
