@@ -647,6 +647,31 @@ private slots:
       }
     }
   }
+
+  // Saving writes the season in memory back in the file's own layout; the
+  // unplayed marks are normalised in memory too, and a failure is reported.
+  void formWritesTheSeasonFile()
+  {
+    FormFixture f;
+    const QString path = f.folder() + "Edato14.txt";
+    QVERIFY(QFile::copy(samplePath("Edato14.txt"), path));
+    QVERIFY(f.loadFile(path));
+    Qmodelop &q = *f.form;
+    QCOMPARE(q.writeSeasonFile(), QString());
+    QCOMPARE(testing::readAll(path), testing::readAll(samplePath("Edato14.txt")));
+
+    q.seasonRecords[3] = "12..";
+    QCOMPARE(q.writeSeasonFile(), QString());
+    QCOMPARE(q.seasonRecords[3], QString("...."));
+    QByteArray expected = testing::readAll(samplePath("Edato14.txt"));
+    const int third = expected.indexOf("\r\n", expected.indexOf("\r\n") + 2) + 2;
+    expected.replace(third, 6, "\"....\"");
+    QCOMPARE(testing::readAll(path), expected);
+
+    q.seasonFilePath = f.folder() + "no-such-folder/Edato14.txt";
+    QVERIFY(!q.writeSeasonFile().isEmpty());
+    QCOMPARE(testing::readAll(path), expected);
+  }
 };
 
 QTEST_GUILESS_MAIN(TestSeasonLoad)
