@@ -1,6 +1,7 @@
 #include "TestSeasons.h"
 
 #include "season/SeasonFile.h"
+#include "text/SequentialFile.h"
 #include "text/TextRules.h"
 
 #include <QFile>
@@ -74,9 +75,36 @@ std::pair<int, int> TestSeason::fixture(int division, int j, int i) const
   return j < n ? std::make_pair(p, q) : std::make_pair(q, p);
 }
 
+season::Season TestSeason::toSeason() const
+{
+  season::Season s;
+  for (int k = 1; k <= season::kRecordCount; ++k)
+    s.setRecord(k, records.value(k - 1));
+  s.setCalendars(calendar1, calendar2);
+  return s;
+}
+
 QByteArray TestSeason::bytes() const
 {
-  return season::seasonFileBytes(records, calendar1, calendar2);
+  return seasonBytes(toSeason());
+}
+
+QByteArray realWithLine(int k, const QString &text)
+{
+  const QByteArray replacement = text::encodeWindows1252(text);
+  QList<QByteArray> lines = readAll(samplePath("Edato14.txt")).split('\n');
+  if (replacement.startsWith('+'))
+    lines.insert(k, replacement.mid(1) + '\r');
+  else if (replacement.isEmpty())
+    lines.removeAt(k - 1);
+  else
+    lines[k - 1] = replacement + '\r';
+  return lines.join('\n');
+}
+
+QByteArray seasonBytes(const season::Season &s)
+{
+  return season::seasonFileBytes(s, nullptr).value_or(QByteArray());
 }
 
 QString TestSeason::writeTo(const QString &folder, const QString &fileName) const

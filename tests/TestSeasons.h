@@ -3,8 +3,9 @@
 // sets itself, written in the program's own file layout and loaded the way the
 // user loads one.
 
-#include "controls/ScriptedServices.h"
+#include "ScriptedServices.h"
 #include "season/Qmodelop.h"
+#include "season/Season.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -26,6 +27,7 @@ public:
   void setCurrentJornadas(const QString &jj) { records[1012] = jj; }
   // Home and away team of match i of jornada j of the calendar (2nd round exchanged).
   std::pair<int, int> fixture(int division, int j, int i) const;
+  season::Season toSeason() const;
   QByteArray bytes() const;
   QString writeTo(const QString &folder, const QString &fileName) const;
 
@@ -48,8 +50,13 @@ struct FormFixture {
   std::unique_ptr<vaticor::Qmodelop> form;
 };
 
-// The bundled sample seasons (the samples folder of the source tree).
+// The bundled real seasons (the samples folder of the source tree).
 QString samplePath(const QString &fileName);
+// The real 2013/14 season with line k (1-based) replaced by text; an empty
+// text removes the line, and "+text" inserts a line after it.
+QByteArray realWithLine(int k, const QString &text);
+// The file's bytes of a season, as the program writes it.
+QByteArray seasonBytes(const season::Season &season);
 QByteArray readAll(const QString &path);
 QString writeAll(const QString &path, const QByteArray &bytes); // returns the path
 

@@ -1,6 +1,5 @@
-// The control models and the scripted services the other tests drive the form with.
+// The control models: texts come back as written, no index can break them.
 #include "controls/Controls.h"
-#include "controls/ScriptedServices.h"
 
 #include <QtTest>
 
@@ -176,72 +175,6 @@ private slots:
     for (const QString &line : added)
       list.addItem(line);
     QTEST(list.lines(), "expected");
-  }
-
-  void palette_data()
-  {
-    QTest::addColumn<int>("number");
-    QTest::addColumn<Rgb>("colour");
-    QTest::newRow("7 light grey") << 7 << rgb(192, 192, 192);
-    QTest::newRow("10 light green") << 10 << rgb(0, 255, 0);
-    QTest::newRow("11 light cyan") << 11 << rgb(0, 255, 255);
-    QTest::newRow("12 light red") << 12 << rgb(255, 0, 0);
-    QTest::newRow("14 light yellow") << 14 << rgb(255, 255, 0);
-    QTest::newRow("16 none") << 16 << kNoColour;
-    QTest::newRow("-1 none") << -1 << kNoColour;
-  }
-
-  void palette()
-  {
-    QFETCH(int, number);
-    QTEST(paletteColour(number), "colour");
-  }
-
-  // Printer calls as text: "at N text", "line text", "end" (end the line), "page",
-  // "fail text" (the next document fails so), "doc" (end a document early).
-  void printerPages_data()
-  {
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("three tab columns")
-        << QStringList{"at 10 ABC", "at 43 DEF", "at 76 G", "end"}
-        << QStringList{QString(9, ' ') + "ABC" + QString(30, ' ') + "DEF" + QString(30, ' ') + "G"};
-    QTest::newRow("column 0 continues the line") << QStringList{"at 3 A", "at 0 B", "end"} << QStringList{"  AB"};
-    QTest::newRow("column 1 is the margin") << QStringList{"at 1 X", "end"} << QStringList{"X"};
-    QTest::newRow("whole lines and blank lines") << QStringList{"line uno", "line ", "line dos"}
-                                                 << QStringList{"uno", "", "dos"};
-    QTest::newRow("new page ends the open line") << QStringList{"at 5 a", "page", "line b"}
-                                                 << QStringList{"    a", "\f", "b"};
-    QTest::newRow("open line sent at the end") << QStringList{"line a", "at 5 Y"} << QStringList{"a", "    Y"};
-    QTest::newRow("a failed document is not sent later")
-        << QStringList{"fail No responde", "line perdida", "doc", "line buena"} << QStringList{"buena"};
-  }
-
-  void printerPages()
-  {
-    QFETCH(QStringList, calls);
-    ScriptedPrinter printer;
-    for (const QString &call : calls) {
-      const QString verb = call.section(' ', 0, 0);
-      if (verb == "at")
-        printer.printAt(call.section(' ', 1, 1).toInt(), call.section(' ', 2));
-      else if (verb == "line")
-        printer.printLine(call.section(' ', 1));
-      else if (verb == "end")
-        printer.endLine();
-      else if (verb == "fail")
-        printer.failWith = call.section(' ', 1);
-      else if (verb == "page")
-        printer.newPage();
-      else {
-        QCOMPARE(printer.endDoc(), printer.failWith); // "doc": the error comes back
-        printer.failWith.clear();
-      }
-    }
-    QVERIFY(printer.pageLines.isEmpty()); // nothing reaches the paper before a document ends well
-    QCOMPARE(printer.endDoc(), QString());
-    QTEST(printer.pageLines, "expected");
-    QCOMPARE(printer.documents, 1);
   }
 };
 

@@ -59,8 +59,8 @@ QString matchLine(const TestSeason &s, int division, int j, int i)
 QStringList formState(const Qmodelop &q)
 {
   return q.List1.lines() + q.List6.lines() +
-         QStringList{q.loadedFileName, q.seasonFilePath,       q.caption,         q.Label1.caption,
-                     q.Label18.caption, q.calendar1,           q.resultsText,     q.seasonRecords[969],
+         QStringList{q.loadedFileName,    q.seasonFilePath,    q.caption,
+                     q.Label1.caption,    q.Label18.caption,   QString::fromLatin1(testing::seasonBytes(q.season)),
                      q.tablag.text(1, 1), q.tablag.text(1, 2), QString::number(q.currentView)};
 }
 
@@ -76,25 +76,23 @@ private slots:
   {
     QTest::addColumn<int>("division");
     QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("at"); // 1-based character of resultsText holding "1230"; 0 none
+    QTest::addColumn<int>("record"); // the record holding "1230"; 0 none
     QTest::addColumn<QString>("goals");
     QTest::addColumn<QString>("jornada");
-    QTest::newRow("2ª 0305 reads record 533") << 2 << "0305" << 2661 << "30" << "12";
-    QTest::newRow("2ª 2221 near the end") << 2 << "2221" << 4831 << "30" << "12";
+    QTest::newRow("2ª 0305 reads record 533") << 2 << "0305" << 533 << "30" << "12";
+    QTest::newRow("2ª 2221 near the end") << 2 << "2221" << 967 << "30" << "12";
     QTest::newRow("unplayed") << 1 << "0102" << 0 << ".." << "..";
-    QTest::newRow("0000 keeps the jornada") << 1 << "0000" << 6 << ".." << "77";
-    QTest::newRow("four blanks keep the jornada") << 2 << "    " << 2661 << ".." << "77";
+    QTest::newRow("0000 keeps the jornada") << 1 << "0000" << 2 << ".." << "77";
+    QTest::newRow("four blanks keep the jornada") << 2 << "    " << 533 << ".." << "77";
   }
 
   void lookUpResult()
   {
     QFETCH(int, division);
     QFETCH(QString, key);
-    QFETCH(int, at);
+    QFETCH(int, record);
     FormFixture f;
-    f.form->resultsText = QString(4840, u'.');
-    if (at)
-      f.form->resultsText.replace(at - 1, 4, "1230");
+    f.form->season.setRecord(record, "1230");
     f.form->division = division;
     f.form->lookupJornada = "77";
     f.form->lookUpResult(key);
@@ -117,6 +115,8 @@ private slots:
     QTest::newRow("22: j21 eleventh match") << 2 << 21 << 11 << 11 << 12;
     QTest::newRow("22: j22 is j1 exchanged") << 2 << 22 << 11 << 22 << 21;
     QTest::newRow("22: j42 is j21 exchanged") << 2 << 42 << 11 << 12 << 11;
+    QTest::newRow("own 2ª vuelta: j22 as written") << 3 << 22 << 1 << 5 << 7;
+    QTest::newRow("own 2ª vuelta: j42 not written, exchanged") << 3 << 42 << 11 << 12 << 11;
   }
 
   void buildFixture()
@@ -126,14 +126,16 @@ private slots:
     QFETCH(int, match);
     FormFixture f;
     Qmodelop &q = *f.form;
-    q.seasonRecords[1014] = "2022";
-    q.calendar1 = QString(924, u' ');
-    q.calendar1.replace(0, 40, "0102030405060708091011121314151617181920");
-    q.calendar1.replace(720, 40, "2019181716151413121110090807060504030201");
-    q.calendar2 = QString(924, u' ');
-    q.calendar2.replace(0, 44, "01020304050607080910111213141516171819202122");
-    q.calendar2.replace(880, 44, "01220221032004190518061707160815091410131112");
-    q.division = division;
+    q.season.setRecord(1014, "2022");
+    QString calendar1 = QString(924, u' '), calendar2 = QString(924, u' ');
+    calendar1.replace(0, 40, "0102030405060708091011121314151617181920");
+    calendar1.replace(720, 40, "2019181716151413121110090807060504030201");
+    calendar2.replace(0, 44, "01020304050607080910111213141516171819202122");
+    calendar2.replace(880, 44, "01220221032004190518061707160815091410131112");
+    q.season.setCalendars(calendar1, calendar2);
+    if (division == 3) // a 2ª vuelta of its own, written for its first jornada only
+      q.season.setSecondRoundCalendars(QString(), "05070102030406080910111213141516171819202122");
+    q.division = std::min(division, 2);
     q.buildFixture(j);
     QTEST(int(q.homeTeam[match]), "home");
     QTEST(int(q.awayTeam[match]), "away");
@@ -215,7 +217,7 @@ private slots:
     // A load made while 2ª is shown names 1ª, the division shown after it.
     q.Command6_Click();
     QVERIFY(f.loadFile(b));
-    QCOMPARE(q.caption, QStringLiteral("Vaticor   Ult. Modif.: 03/05/2009   Ult. Modif.: 25/12/2014"));
+    QCOMPARE(q.caption, QStringLiteral("Vaticor   Ult. Modif.: 25/12/2014")); // one date: the file loaded last
     QCOMPARE(q.Label18.caption, QStringLiteral("1ª División- 1 Temporada  2012/13"));
     QCOMPARE(q.division, int16_t(1));
     QCOMPARE(q.List1.item(0), QStringLiteral("   1ªDIVISIÓN"));
@@ -309,23 +311,45 @@ private slots:
     QTest::addColumn<QByteArray>("content"); // written first unless null
     QTest::addColumn<QString>("message");  // how the message shown begins
     QTest::addColumn<QString>("title");
-    TestSeason changed = accentedSeason(), badCounts;
+    TestSeason changed = accentedSeason();
     changed.setNames(1, {"OTROS", "NOMBR", "NUEVO", "EQUIP"});
     changed.play(1, 3, 4, 1, 9, 0);
-    badCounts.record(1014) = "ABCD";
-    const QByteArray good = TestSeason().bytes();
-    const QString end = "Se ha llegado al final del archivo";
     // The file changes on disk; choosing it again must not reread it.
     QTest::newRow("the loaded file again") << "Edato13.txt" << changed.bytes() << "DEBE INTRODUCIR OTRA DIFERENTE??"
                                            << " YA EXISTE LA COMBINACION";
     QTest::newRow("missing") << "Edato14.txt" << QByteArray() << "No se ha encontrado el archivo" << "Vaticor";
-    QTest::newRow("empty") << "Edato14.txt" << QByteArray("") << end << "Vaticor";
-    QTest::newRow("garbage") << "Edato14.txt" << QByteArray("esto no es\r\nuna temporada \"sin cerrar\r\n\x01\xff\xfe")
-                             << end << "Vaticor";
-    QTest::newRow("records without calendars") << "Edato14.txt" << good.left(good.lastIndexOf("\r\n\"")) << end
-                                                << "Vaticor";
-    QTest::newRow("team counts not numbers") << "Edato14.txt" << badCounts.bytes()
-                                             << "El archivo no es una temporada válida" << "Vaticor";
+    const QString damaged = "El archivo no es una temporada válida.\r\n";
+    QTest::newRow("empty") << "Edato14.txt" << QByteArray("")
+                           << damaged + "El archivo está vacío."
+                           << "Vaticor";
+    using testing::realWithLine;
+    QTest::newRow("short record") << "Edato14.txt" << realWithLine(2, "\"12\"")
+                                  << damaged + "Registro 2 (línea 2): el resultado «12» debe ser «....» (sin jugar) o "
+                                               "cuatro cifras: jornada, goles de casa y goles de fuera."
+                                  << "Vaticor";
+    QTest::newRow("blank line") << "Edato14.txt" << realWithLine(1020, "+")
+                                << damaged + "La línea 1021 está en blanco: cada dato de la temporada va en su propia "
+                                             "línea, entre comillas."
+                                << "Vaticor";
+    QTest::newRow("letters in a cell") << "Edato14.txt" << realWithLine(5, "\"AB12\"")
+                                       << damaged + "Registro 5 (línea 5): el resultado «AB12» debe ser «....» (sin "
+                                                    "jugar) o cuatro cifras: jornada, goles de casa y goles de fuera."
+                                       << "Vaticor";
+    QTest::newRow("played diagonal") << "Edato14.txt" << realWithLine(24, "\"0510\"")
+                                     << damaged + "Registro 24 (línea 24): el resultado «0510» es del equipo 2 contra sí "
+                                                  "mismo."
+                                     << "Vaticor";
+    QTest::newRow("bad count") << "Edato14.txt" << realWithLine(1014, "\"2021\"")
+                               << damaged + "Registro 1014 (línea 1014): el número de equipos «2021» debe ser cuatro "
+                                            "cifras, dos por división: 00 o un número par de 02 a 22 (por ejemplo 2022)."
+                               << "Vaticor";
+    QByteArray calendar = testing::readAll(samplePath("Edato14.txt"));
+    calendar.replace(calendar.lastIndexOf("\r\n", calendar.size() - 3) + 3, 4, "2101");
+    QTest::newRow("calendar number out of range")
+        << "Edato14.txt" << calendar
+        << damaged + "Línea 1037: el calendario de 1ª División, jornada 1, partido 1, dice «2101»: deben ser dos "
+                     "equipos distintos de 1 a 20."
+        << "Vaticor";
   }
 
   void failedLoad()
@@ -340,11 +364,14 @@ private slots:
       testing::writeAll(f.folder() + fileName, content);
     QVERIFY(!f.loadFile(f.folder() + fileName));
     QCOMPARE(f.scripted.messages.shown.size(), 1);
-    QVERIFY2(f.scripted.messages.shown[0].text.startsWith(message), qPrintable(f.scripted.messages.shown[0].text));
-    QTEST(f.scripted.messages.shown[0].title, "title");
+    const auto &shown = f.scripted.messages.shown[0];
+    QVERIFY2(shown.text.startsWith(message), qPrintable(shown.text));
+    if (message.startsWith("El archivo no es")) // the file's path closes the message
+      QCOMPARE(shown.text.section("\r\n", -1), f.folder() + fileName);
+    QTEST(shown.title, "title");
+    QCOMPARE(shown.icon, message.startsWith("DEBE") ? MessageIcon::Information : MessageIcon::Critical);
     QCOMPARE(f.scripted.fileDialog.titles.size(), 2); // shown once for each choice, not again
     QCOMPARE(formState(*f.form), before);
-    QCOMPARE(f.form->seasonRecords[969], QStringLiteral("ATLÉT"));
     QVERIFY(!f.form->endRequested);
   }
 
@@ -359,14 +386,14 @@ private slots:
     QCOMPARE(QList<int>({g.rows(), g.cols(), g.colWidth(0), g.colWidth(1), g.colWidth(2), g.geometry.top}),
              QList<int>({21, 3, 300, 800, 890, 530}));
     // Real 2013/14 table; BARÇA over R.MAD on their meetings 2-1 and 3-4 (6 goals to 4).
-    const QStringList lines = {"Nº", "Equipos", "Tts Ng±", " 1", " ATLÉT", "90  36", " 2", " BARÇA", "87  34",
-                               " 3", " R.MAD", "87  32"};
+    const QStringList lines = {"Nº", "Equipos", "Tts Ng±", " 1", " ATLÉT", "90  37", " 2", " BARÇA", "87  32",
+                               " 3", " R.MAD", "87  31"};
     for (int i = 0; i < lines.size(); ++i)
       QCOMPARE(g.text(i / 3, i % 3), lines[i]);
     QCOMPARE(QStringList({g.text(20, 0), g.text(20, 1), g.text(20, 2)}), QStringList({"20", " BETIS", "25 -29"}));
     const QMap<QString, int> real = {{"ATLÉT", 90}, {"BARÇA", 87}, {"R.MAD", 87}, {"ATHLE", 70}, {"SEVIL", 63},
                                      {"VILLA", 59}, {"R.SOC", 59}, {"VALEN", 49}, {"CELTA", 49}, {"LEVAN", 48},
-                                     {"MÁLAG", 45}, {"RAYO ", 43}, {"GETAF", 42}, {"ESPAN", 42}, {"GRANA", 41},
+                                     {"MÁLAG", 45}, {"RAYOV", 43}, {"GETAF", 42}, {"ESPAN", 42}, {"GRANA", 41},
                                      {"ELCHE", 40}, {"ALMER", 40}, {"OSASU", 39}, {"VALLA", 36}, {"BETIS", 25}};
     QMap<QString, int> shown;
     for (int r = 1; r <= 20; ++r)
@@ -660,17 +687,22 @@ private slots:
     QCOMPARE(q.writeSeasonFile(), QString());
     QCOMPARE(testing::readAll(path), testing::readAll(samplePath("Edato14.txt")));
 
-    q.seasonRecords[3] = "12..";
-    QCOMPARE(q.writeSeasonFile(), QString());
-    QCOMPARE(q.seasonRecords[3], QString("...."));
-    QByteArray expected = testing::readAll(samplePath("Edato14.txt"));
-    const int third = expected.indexOf("\r\n", expected.indexOf("\r\n") + 2) + 2;
-    expected.replace(third, 6, "\"....\"");
-    QCOMPARE(testing::readAll(path), expected);
-
+    // A failed write changes nothing, in memory or on disk.
+    q.season.setRecord(3, "12..");
+    const QString saved = q.seasonFilePath;
     q.seasonFilePath = f.folder() + "no-such-folder/Edato14.txt";
     QVERIFY(!q.writeSeasonFile().isEmpty());
-    QCOMPARE(testing::readAll(path), expected);
+    QCOMPARE(q.season.record(3), QString("12.."));
+    q.season.setRecord(969, "ŁÓDŹ1");
+    q.seasonFilePath = saved;
+    QVERIFY(q.writeSeasonFile().contains("«Ł»"));
+    QCOMPARE(q.season.record(3), QString("12.."));
+    QCOMPARE(testing::readAll(path), testing::readAll(samplePath("Edato14.txt")));
+
+    q.season.setRecord(969, "ALMER");
+    QCOMPARE(q.writeSeasonFile(), QString());
+    QCOMPARE(q.season.record(3), QString("...."));
+    QCOMPARE(testing::readAll(path), testing::realWithLine(3, "\"....\""));
   }
 };
 

@@ -17,6 +17,11 @@ int main(int argc, char **argv)
   QByteArray out;
   for (const QString &line : result.lines)
     out += line.toUtf8() + '\n';
-  std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
+  // A full disk or a closed pipe must not pass for a view printed.
+  const size_t written = std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
+  if (written != static_cast<size_t>(out.size()) || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::fputs("vaticor-cli: no se ha podido escribir la salida\n", stderr);
+    return 3;
+  }
   return 0;
 }

@@ -1,4 +1,5 @@
 // Vaticor: statistics and forecasts for the Spanish football pools.
+#include "controls/SystemServices.h"
 #include "season/Qmodelop.h"
 #include "ui/MainWindow.h"
 #include "ui/QtServices.h"
@@ -14,8 +15,8 @@ int main(int argc, char **argv)
 
   ui::QtMessages messages;
   ui::QtFileDialog fileDialog;
-  ui::SystemClock clock;
-  ui::QtFileInfo fileInfo;
+  controls::SystemClock clock;
+  controls::SystemFileInfo fileInfo;
   ui::QtPrinter printer(QApplication::applicationDirPath() + u'/', nullptr);
   vaticor::Qmodelop form({&messages, &fileDialog, &printer, &clock, &fileInfo});
   ui::MainWindow window(form);

@@ -1,6 +1,6 @@
 #include "output/CommandLine.h"
 
-#include "controls/ScriptedServices.h"
+#include "controls/SystemServices.h"
 #include "output/ViewDump.h"
 #include "season/Qmodelop.h"
 
@@ -75,24 +75,29 @@ CommandLineResult runCommandLine(const QStringList &args)
   if ((sortKey || firstJornada) && view != QStringLiteral("clasificacion"))
     return failure(1, QStringLiteral("--sort y --desde sólo valen para la vista clasificacion.\n"));
 
-  controls::ScriptedServices scripted;
-  Qmodelop form(scripted.services());
+  controls::MessageLog messages;
+  controls::NoFileDialog noDialog;
+  controls::SystemClock clock;
+  controls::SystemFileInfo fileInfo;
+  Qmodelop form({&messages, &noDialog, nullptr, &clock, &fileInfo});
   const QFileInfo info(file);
   form.programFolderOverride = info.absolutePath();
   form.layOutForm();
-  scripted.fileDialog.choices = {info.absoluteFilePath()};
-  form.mnuaCargar_Click();
-  if (form.loadedFileName.isEmpty()) {
-    const QString why = scripted.messages.shown.isEmpty() ? QStringLiteral("no se pudo cargar la temporada")
-                                                          : scripted.messages.shown.first().text;
-    return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(file, why));
+  if (!form.loadSeason(info.absoluteFilePath())) {
+    const QString why = messages.messages.isEmpty() ? QStringLiteral("no se pudo cargar la temporada")
+                                                    : messages.messages.first().text;
+    return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(file, QString(why).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
   }
   if (division && *division == 2)
     form.Command6_Click();
+  // Jornadas are those of the division's season.
+  const int last = form.jornadaCount();
+  auto outside = [last](int j) { return j < 1 || j > last; };
+  if (jornada && outside(*jornada))
+    return failure(1, QStringLiteral("Jornada fuera de 1 .. %1: %2\n").arg(last).arg(*jornada));
+  if (firstJornada && outside(*firstJornada))
+    return failure(1, QStringLiteral("Jornada inicial fuera de 1 .. %1: %2\n").arg(last).arg(*firstJornada));
   if (jornada) {
-    const int n = form.teamCount();
-    if (*jornada < 1 || *jornada > 2 * (n - 1))
-      return failure(1, QStringLiteral("Jornada fuera de 1 .. %1: %2\n").arg(2 * (n - 1)).arg(*jornada));
     form.jornada = static_cast<int16_t>(*jornada);
     form.recomputeStandings = false;
     form.showDivision();

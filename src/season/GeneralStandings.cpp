@@ -17,7 +17,6 @@ namespace vaticor {
 void Qmodelop::computeSeasonTotals()
 {
   const int n = teamCount();
-  const int base = division == 1 ? 0 : 2420;
   StandingsTally &t = tally;
   for (auto *a : {&t.homeGoalsFor, &t.awayGoalsFor, &t.homeGoalsAgainst, &t.awayGoalsAgainst, &t.goalsFor,
                   &t.goalsAgainst, &t.homeWins, &t.awayWins, &t.homeDraws, &t.awayDraws, &t.homeLosses,
@@ -27,7 +26,7 @@ void Qmodelop::computeSeasonTotals()
 
   for (int h = 1; h <= n; ++h) {
     for (int a = 1; a <= n; ++a) {
-      const QString cell = mid(resultsText, ((h - 1) * 22 + (a - 1)) * 5 + base + 1, 4);
+      const QString cell = season.cell(division, h, a);
       if (right(cell, 2) == QStringLiteral(".."))
         continue;
       tallyResult(h, a, ival(mid(cell, 3, 1)), ival(mid(cell, 4, 1)));

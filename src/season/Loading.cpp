@@ -21,8 +21,8 @@ const QString kLucida = QStringLiteral("Lucida Console");
 void Qmodelop::mnuaCargar_Click()
 {
   const QString defaultName = defaultSeasonFileName();
-  // The calendars are replaced only once a new file has been read whole, so a
-  // refused or failed choice leaves the season in memory as it was.
+  // The season is replaced only once a new file has been read and checked
+  // whole, so a refused or failed choice leaves the season in memory as it was.
   QString chosen;
   for (;;) {
     const QString title = QStringLiteral("Abrir Archivos Datos .. DIR Trabajo=: ") + workDir;
@@ -44,21 +44,35 @@ void Qmodelop::mnuaCargar_Click()
                               QStringLiteral(" YA EXISTE LA COMBINACION"), controls::MessageIcon::Information);
       return;
     }
-    if (QFileInfo(chosen).fileName() == QStringLiteral("EdatoAA.txt")) {
-      services.messages->show(QStringLiteral(" File no válido, por favor elija otro!!!"),
-                              QStringLiteral("File no válido!!"), controls::MessageIcon::Information);
+    if (isReservedName(chosen)) {
+      refuseReservedName();
       continue;
     }
     break;
   }
-  readSeasonIntoForm(chosen);
+  loadSeason(chosen);
 }
 
-bool Qmodelop::readSeasonIntoForm(const QString &path)
+bool Qmodelop::isReservedName(const QString &path)
 {
+  return QFileInfo(path).fileName() == QStringLiteral("EdatoAA.txt");
+}
+
+void Qmodelop::refuseReservedName()
+{
+  services.messages->show(QStringLiteral(" File no válido, por favor elija otro!!!"), QStringLiteral("File no válido!!"),
+                          controls::MessageIcon::Information);
+}
+
+bool Qmodelop::loadSeason(const QString &path)
+{
+  if (isReservedName(path)) {
+    refuseReservedName();
+    return false;
+  }
   QString error;
-  const std::optional<season::SeasonFileData> data = season::readSeasonFile(path, &error);
-  if (!data) {
+  std::optional<season::Season> loaded = season::readSeasonFile(path, &error);
+  if (!loaded) {
     services.messages->show(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
     return false;
   }
@@ -68,22 +82,12 @@ bool Qmodelop::readSeasonIntoForm(const QString &path)
   Label1.caption = QStringLiteral("..\\") + right(path, 40);
   loadedFileName = path;
 
-  resultsText.clear();
-  namesText.clear();
-  for (int k = 1; k <= kRecords; ++k) {
-    seasonRecords[k] = data->records[k - 1];
-    if (k <= 968)
-      resultsText += seasonRecords[k] + u'-';
-    else
-      namesText += seasonRecords[k] + u'-';
-  }
-  jornada = ival(left(seasonRecords[1013], 2));
-  Text1.text = left(seasonRecords[1013], 2);
+  season = std::move(*loaded);
+  jornada = static_cast<int16_t>(season.storedJornada(1));
+  Text1.text = left(season.record(season::kJornadasRecord), 2);
   // The caption names the division shown after the load, which is always 1ª.
   division = 1;
   showSeasonCaption();
-  calendar1 = data->calendar1;
-  calendar2 = data->calendar2;
   Frame2.visible = true;
   Frame2.geometry.left = 2025;
   Frame2.geometry.top = 2250;
@@ -116,6 +120,10 @@ void Qmodelop::showFileDate(const QString &path)
   const std::optional<QDateTime> modified = services.fileInfo->lastModified(path);
   if (!modified)
     return;
+  // One date in the caption, the date of the file loaded last.
+  const int previous = caption.indexOf(QStringLiteral("   Ult. Modif.: "));
+  if (previous >= 0)
+    caption.truncate(previous);
   caption += QStringLiteral("   Ult. Modif.: ") + modified->toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")).left(10);
 }
 
@@ -134,7 +142,7 @@ void Qmodelop::showDivision()
   const int n = teamCount();
   teamNameList.clear();
   for (int i = 1; i <= n; ++i) {
-    teamName[i] = seasonRecords[968 + (division - 1) * 22 + i];
+    teamName[i] = nameOf(i);
     teamNameList += teamName[i] + u'-';
   }
   Text1.text = fmt(jornada, QStringLiteral("00"));

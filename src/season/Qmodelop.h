@@ -9,6 +9,7 @@
 
 #include "controls/Controls.h"
 #include "controls/Services.h"
+#include "season/Season.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,8 +28,7 @@ using controls::MenuEntry;
 using controls::Panel;
 using controls::TextBox;
 
-constexpr int kMaxTeams = 22;
-constexpr int kRecords = 1036;
+constexpr int kMaxTeams = season::kMaxTeams;
 
 template <typename T> using TeamArray = std::array<T, kMaxTeams + 1>; // slots 0..22
 
@@ -49,12 +49,8 @@ class Qmodelop {
 public:
   explicit Qmodelop(controls::Services services);
 
-  // ---- season (fields of the in-memory season) ----
-  std::array<QString, kRecords + 1> seasonRecords; // 1..1036; slot 0 unused
-  QString resultsText;
-  QString namesText;
-  QString calendar1 = QString(924, u' ');
-  QString calendar2 = QString(924, u' ');
+  // ---- season: the one loaded last, checked whole when it was read ----
+  season::Season season;
   int16_t division = 1;
   int16_t jornada = 0;
   TeamArray<QString> teamName;
@@ -117,21 +113,25 @@ public:
       mnuOpciones, mnucreditos, mnuAyuda, mnuSalir;
 
   // ---- season accessors ----
-  int teamCountOf(int div) const; // 0..22, from record 1014
-  int teamCount() const { return teamCountOf(division); }
-  int storedJornada(int div) const; // the jornada record 1013 holds for a division
+  int teamCount() const { return season.teamCount(division); }
+  // Jornadas of the division shown: 2 x (teams - 1).
+  int jornadaCount() const { return season.jornadaCount(division); }
   void lookUpResult(const QString &key);
   void buildFixture(int j);
   // Team number of a name: its position in teamNameList \ 6 + 1.
   int teamNumberOf(const QString &name) const;
-  // Name of team k of the division shown from namesText; empty for an invalid k.
-  QString nameFromNamesText(int k) const;
+  // Name of team k of the division shown, in team-number order; empty for an invalid k.
+  QString nameOf(int k) const { return season.name(division, k); }
   QString safeTeamName(int slot) const;
   static QString seasonDigits(const QDate &today);
   QString defaultSeasonFileName() const;
 
   // ---- loading ----
   void mnuaCargar_Click();
+  // Reads and checks a season file and makes it the season shown; a file
+  // that fails is reported and changes nothing. The menu and the command line
+  // both load through it.
+  bool loadSeason(const QString &path);
   void showFileDate(const QString &path);
   void showSeasonCaption();
   void showDivision();
@@ -163,7 +163,8 @@ public:
   // The folder holding the program and its data files, with a trailing '/'.
   QString programFolder() const;
   QString programFolderOverride; // tests and the command line point the program elsewhere
-  // Writes the season file in the program's own layout. Returns an error text or empty.
+  // Writes the season file in the program's own layout, unplayed marks
+  // applied. Returns an error text or empty; on failure nothing changes.
   QString writeSeasonFile();
 
   // ---- views ----
@@ -184,7 +185,9 @@ public:
   controls::Services services;
 
 private:
-  bool readSeasonIntoForm(const QString &path);
+  // "EdatoAA.txt" is never a season.
+  static bool isReservedName(const QString &path);
+  void refuseReservedName();
   void refreshAllViews();
   // The flags both division switches set; returns the new division's team count (20 when unknown).
   int switchDivision();

@@ -1,90 +1,165 @@
-// The season's shared accessors: team counts, result lookup, fixtures, names.
-#include "season/Qmodelop.h"
+#include "season/Season.h"
+
 #include "text/TextRules.h"
 
-#include <QDate>
-#include <algorithm>
+namespace season {
 
-using text::fmt;
-using text::ival;
-using text::left;
-using text::mid;
-using text::right;
+namespace {
 
-namespace vaticor {
+const QString kEmpty;
+const QString kUnplayed = QStringLiteral("....");
 
-int Qmodelop::teamCountOf(int div) const
+bool validTeam(int team) { return team >= 1 && team <= kMaxTeams; }
+
+} // namespace
+
+QString fitCalendar(const QString &value)
 {
-  const QString &counts = seasonRecords[1014];
-  const int n = ival(div == 1 ? left(counts, 2) : right(counts, 2));
-  return std::clamp(n, 0, kMaxTeams);
+  if (value.size() >= kCalendarLength)
+    return value.left(kCalendarLength);
+  return value + QString(kCalendarLength - value.size(), u' ');
 }
 
-void Qmodelop::lookUpResult(const QString &key)
+Season::Season()
 {
-  if (key == QStringLiteral("0000") || key == QStringLiteral("    ")) {
-    lookupGoals = QStringLiteral("..");
-    return;
-  }
-  const int home = ival(left(key, 2));
-  const int away = ival(right(key, 2));
-  const int offset = division == 1 ? 0 : 2420;
-  const int position = ((home - 1) * 22 + (away - 1)) * 5 + offset + 1;
-  const QString cell = mid(resultsText, position, 4);
-  lookupGoals = right(cell, 2);
-  lookupJornada = left(cell, 2);
+  for (int k = 1; k <= kMatrixRecords; ++k)
+    records_[k] = kUnplayed;
+  for (int k = kMatrixRecords + 1; k < kJornadasRecord; ++k)
+    records_[k] = QString(5, u' ');
+  for (int k = kJornadasRecord; k <= kRecordCount; ++k)
+    records_[k] = QStringLiteral("0000");
+  calendars_ = {fitCalendar(QString()), fitCalendar(QString())};
 }
 
-void Qmodelop::buildFixture(int j)
+const QString &Season::record(int k) const
 {
-  const int n = teamCount();
-  const QString &calendar = division == 1 ? calendar1 : calendar2;
+  return k >= 1 && k <= kRecordCount ? records_[k] : kEmpty;
+}
+
+int Season::cellRecord(int division, int home, int away)
+{
+  return (division - 1) * 484 + (home - 1) * 22 + away;
+}
+
+int Season::nameRecord(int division, int team)
+{
+  return kMatrixRecords + (division - 1) * 22 + team;
+}
+
+int Season::teamCount(int division) const
+{
+  const QString &counts = records_[kTeamCountsRecord];
+  return text::ival(division == 1 ? text::left(counts, 2) : text::mid(counts, 3, 2));
+}
+
+int Season::jornadaCount(int division) const
+{
+  const int n = teamCount(division);
+  return n >= 2 ? 2 * (n - 1) : 0;
+}
+
+int Season::storedJornada(int division) const
+{
+  const QString &current = records_[kJornadasRecord];
+  return text::ival(division == 1 ? text::left(current, 2) : text::mid(current, 3, 2));
+}
+
+QString Season::cell(int division, int home, int away) const
+{
+  if ((division != 1 && division != 2) || !validTeam(home) || !validTeam(away))
+    return kUnplayed;
+  return records_[cellRecord(division, home, away)];
+}
+
+QString Season::name(int division, int team) const
+{
+  if ((division != 1 && division != 2) || !validTeam(team))
+    return QString();
+  return records_[nameRecord(division, team)];
+}
+
+const QString &Season::calendar(int division) const
+{
+  return calendars_[division == 2 ? 1 : 0];
+}
+
+const QString &Season::secondRoundCalendar(int division) const
+{
+  return secondRound_[division == 2 ? 1 : 0];
+}
+
+bool Season::hasSecondRoundCalendars() const
+{
+  return !secondRound_[0].isEmpty() || !secondRound_[1].isEmpty();
+}
+
+std::vector<Pairing> Season::fixture(int division, int j) const
+{
+  const int n = teamCount(division);
+  std::vector<Pairing> matches(static_cast<size_t>(n / 2));
+  if (j < 1 || n < 2)
+    return matches;
+  auto slice = [n](const QString &calendar, int jj) { return text::mid(calendar, (jj - 1) * 2 * n + 1, 2 * n); };
+  auto pairAt = [](const QString &s, int i) {
+    return Pairing{text::ival(text::mid(s, (i - 1) * 4 + 1, 2)), text::ival(text::mid(s, (i - 1) * 4 + 3, 2))};
+  };
+  const bool secondRound = j >= n;
   const int jj = j > n - 1 ? j - (n - 1) : j;
-  const QString slice = mid(calendar, (jj - 1) * 2 * n + 1, 2 * n);
-  for (int i = 1; i <= n / 2 && i < static_cast<int>(homeTeam.size()); ++i) {
-    const int16_t p = ival(mid(slice, (i - 1) * 4 + 1, 2));
-    const int16_t q = ival(mid(slice, (i - 1) * 4 + 3, 2));
-    if (j < n) {
-      homeTeam[i] = p;
-      awayTeam[i] = q;
-    } else {
-      homeTeam[i] = q;
-      awayTeam[i] = p;
+  if (secondRound && !secondRoundCalendar(division).isEmpty()) {
+    // A 2ª vuelta of its own is used only where its jornada names real teams.
+    const QString own = slice(secondRoundCalendar(division), jj);
+    bool complete = true;
+    for (int i = 1; i <= n / 2 && complete; ++i) {
+      const Pairing p = pairAt(own, i);
+      complete = p.home >= 1 && p.home <= n && p.away >= 1 && p.away <= n;
+    }
+    if (complete) {
+      for (int i = 1; i <= n / 2; ++i)
+        matches[i - 1] = pairAt(own, i);
+      return matches;
     }
   }
+  const QString first = slice(calendar(division), jj);
+  for (int i = 1; i <= n / 2; ++i) {
+    const Pairing p = pairAt(first, i);
+    matches[i - 1] = secondRound ? Pairing{p.away, p.home} : p;
+  }
+  return matches;
 }
 
-int Qmodelop::teamNumberOf(const QString &name) const
+std::vector<PlayedCell> Season::playedInJornada(int division, int j) const
 {
-  return text::instr(teamNameList, name) / 6 + 1;
+  std::vector<PlayedCell> played;
+  if (j < 1 || j > 99 || (division != 1 && division != 2))
+    return played;
+  const QString digits = text::fmt(j, QStringLiteral("00"));
+  for (int h = 1; h <= kMaxTeams; ++h) {
+    for (int a = 1; a <= kMaxTeams; ++a) {
+      const QString &c = records_[cellRecord(division, h, a)];
+      if (c.startsWith(digits))
+        played.push_back({h, a, c});
+    }
+  }
+  return played;
 }
 
-QString Qmodelop::nameFromNamesText(int k) const
+void Season::setRecord(int k, const QString &value)
 {
-  if (k < 1 || k > kMaxTeams)
-    return QString();
-  return mid(namesText, ((division - 1) * 22 + k - 1) * 6 + 1, 5);
+  if (k >= 1 && k <= kRecordCount)
+    records_[k] = value;
 }
 
-QString Qmodelop::safeTeamName(int slot) const
+void Season::setCalendars(const QString &first, const QString &second)
 {
-  return slot >= 0 && slot <= kMaxTeams ? teamName[slot] : QString();
+  calendars_ = {fitCalendar(first), fitCalendar(second)};
 }
 
-QString Qmodelop::seasonDigits(const QDate &today)
+void Season::setSecondRoundCalendars(const QString &first, const QString &second)
 {
-  const int year = today.month() > 7 ? today.year() + 1 : today.year();
-  return fmt(ival(right(QString::number(year), 2)), QStringLiteral("00"));
+  if (first.trimmed().isEmpty() && second.trimmed().isEmpty())
+    secondRound_ = {};
+  else
+    secondRound_ = {fitCalendar(first), fitCalendar(second)};
 }
 
-QString Qmodelop::defaultSeasonFileName() const
-{
-  return QStringLiteral("Edato") + seasonDigits(services.clock->today()) + QStringLiteral(".txt");
-}
-
-bool Qmodelop::fileExists(const QString &path) const
-{
-  return !path.isEmpty() && services.fileInfo && services.fileInfo->exists(path);
-}
-
-} // namespace vaticor
+} // namespace season

@@ -1,40 +1,33 @@
 #pragma once
 // The season data file: 1036 quoted records, one per line, then one line with
-// the two calendars. Reading takes the 1038 values; writing lays the file out
-// exactly so, Windows-1252, CR LF, through a temporary file.
+// the two calendars, and, only in a season whose 2ª vuelta is not the mirror
+// of the 1ª, one more line with the two 2ª vuelta calendars. Windows-1252,
+// CR LF. Reading checks every value and refuses a damaged file with a message
+// naming the line; writing lays the file out exactly so, through a temporary
+// file.
+
+#include "season/Season.h"
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 namespace season {
 
-constexpr int kRecordCount = 1036;
-constexpr int kCalendarLength = 924;
 constexpr qint64 kLargestSeasonFile = 1024 * 1024; // a real one is about 10 KB
 
-struct SeasonFileData {
-  QStringList records; // records 1..1036 at indexes 0..1035
-  QString calendar1;   // padded or cut to 924 characters
-  QString calendar2;
-};
+// Parses and checks the decoded text of a season file; on failure returns
+// nothing and sets error to a message for the user.
+std::optional<Season> parseSeasonText(const QString &text, QString *error);
+std::optional<Season> readSeasonFile(const QString &path, QString *error);
 
-// A calendar value as the season holds it: space-padded or cut to 924 characters.
-QString fitCalendar(const QString &value);
-
-// Parses the decoded text of a season file; on failure returns nothing and
-// sets error to a message for the user.
-std::optional<SeasonFileData> parseSeasonText(const QString &text, QString *error);
-std::optional<SeasonFileData> readSeasonFile(const QString &path, QString *error);
-
-// Any record holding ".." anywhere becomes "...." (in the list given, too).
-void normaliseUnplayed(QStringList &records);
-// The file's bytes for the records and calendars given (records already
-// normalised); each calendar is written at exactly 924 characters.
-QByteArray seasonFileBytes(const QStringList &records, const QString &calendar1, const QString &calendar2);
-// Normalises the records and writes them atomically. Returns an error text or empty.
-QString writeSeasonFile(const QString &path, QStringList &records, const QString &calendar1,
-                        const QString &calendar2);
+// Any result cell or carried record holding ".." anywhere becomes "....".
+void markUnplayed(Season &season);
+// The file's bytes; nothing, with error set, when some text holds a
+// character Windows-1252 cannot hold.
+std::optional<QByteArray> seasonFileBytes(const Season &season, QString *error);
+// Writes the season (unplayed marks already applied) atomically. Returns an
+// error text, or an empty text on success; on failure the file is untouched.
+QString writeSeasonFile(const QString &path, const Season &season);
 
 } // namespace season

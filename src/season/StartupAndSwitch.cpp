@@ -141,16 +141,10 @@ int Qmodelop::switchDivision()
   return n < 1 ? 20 : n;
 }
 
-int Qmodelop::storedJornada(int div) const
-{
-  const QString &current = seasonRecords[1013];
-  return ival(div == 1 ? left(current, 2) : mid(current, 3, 2));
-}
-
 void Qmodelop::Command6_Click()
 {
   const int n = switchDivision();
-  const int j = storedJornada(division);
+  const int j = season.storedJornada(division);
   Text1.text = fmt(j, QStringLiteral("00"));
   jornada = ival(Text1.text);
   if (jornada > 2 * n - 2)
@@ -165,7 +159,7 @@ void Qmodelop::Command6_Click()
 void Qmodelop::Command30_Click()
 {
   const int n = switchDivision();
-  const int j = storedJornada(division);
+  const int j = season.storedJornada(division);
   jornada = static_cast<int16_t>(j);
   if (jornada > 2 * n - 2)
     jornada = 2 * n - 2;
@@ -198,14 +192,12 @@ bool Qmodelop::Form_Unload()
 
 QString Qmodelop::writeSeasonFile()
 {
-  QStringList records;
-  records.reserve(kRecords);
-  for (int k = 1; k <= kRecords; ++k)
-    records.append(seasonRecords[k]);
-  const QString error = season::writeSeasonFile(seasonFilePath, records, calendar1, calendar2);
-  // The unplayed marks are normalised in memory as in the file.
-  for (int k = 1; k <= kRecords; ++k)
-    seasonRecords[k] = records[k - 1];
+  season::Season written = season;
+  season::markUnplayed(written);
+  const QString error = season::writeSeasonFile(seasonFilePath, written);
+  // The unplayed marks stand in memory as in the file, once the file holds them.
+  if (error.isEmpty())
+    season = std::move(written);
   return error;
 }
 

@@ -32,29 +32,43 @@ QString decodeWindows1252(const QByteArray &bytes)
   return out;
 }
 
+namespace {
+
+std::optional<char> windows1252Byte(char16_t u)
+{
+  // Below 0x80, Latin-1, and the five C1 controls that stand for the
+  // undefined bytes, so that a file read and written again keeps every byte.
+  if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || (u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] == 0))
+    return static_cast<char>(u);
+  for (int k = 0; k < 32; ++k)
+    if (kHigh[k] == u)
+      return static_cast<char>(0x80 + k);
+  return std::nullopt;
+}
+
+} // namespace
+
+int firstOutsideWindows1252(const QString &s)
+{
+  for (int i = 0; i < s.size(); ++i)
+    if (!windows1252Byte(s[i].unicode()))
+      return i;
+  return -1;
+}
+
 QByteArray encodeWindows1252(const QString &s)
 {
   QByteArray out;
   out.reserve(s.size());
   for (int i = 0; i < s.size(); ++i) {
-    const char16_t u = s[i].unicode();
-    // Below 0x80, Latin-1, and the five C1 controls that stand for the
-    // undefined bytes, so that a file read and written again keeps every byte.
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || (u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] == 0)) {
-      out += static_cast<char>(u);
+    if (const std::optional<char> byte = windows1252Byte(s[i].unicode())) {
+      out += *byte;
       continue;
-    }
-    char byte = '?';
-    for (int k = 0; k < 32; ++k) {
-      if (kHigh[k] == u) {
-        byte = static_cast<char>(0x80 + k);
-        break;
-      }
     }
     // One '?' for a character outside the BMP, not one per surrogate.
     if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate())
       ++i;
-    out += byte;
+    out += '?';
   }
   return out;
 }
@@ -79,11 +93,21 @@ void SequentialReader::skipDelimiter()
     ++pos_;
   } else if (c == u'\r') {
     ++pos_;
+    ++line_;
     if (pos_ < data_.size() && data_[pos_] == u'\n')
       ++pos_;
   } else if (c == u'\n') {
     ++pos_;
+    ++line_;
   }
+}
+
+bool SequentialReader::onlyBlanksLeft() const
+{
+  for (int i = pos_; i < data_.size(); ++i)
+    if (!data_[i].isSpace())
+      return false;
+  return true;
 }
 
 std::optional<QString> SequentialReader::next()
@@ -93,17 +117,24 @@ std::optional<QString> SequentialReader::next()
     ++pos_;
   if (pos_ >= n)
     return std::nullopt;
+  valueLine_ = line_;
+  blankLine_ = false;
+  unterminated_ = false;
   QString value;
   if (data_[pos_] == u'"') {
     const int close = data_.indexOf(u'"', pos_ + 1);
     const int end = close < 0 ? n : close;
+    unterminated_ = close < 0;
     value = data_.mid(pos_ + 1, end - pos_ - 1);
+    line_ += static_cast<int>(value.count(u'\n'));
     pos_ = close < 0 ? n : close + 1;
     // Anything between the closing quote and the delimiter is not part of the value.
     while (pos_ < n && data_[pos_] != u',' && data_[pos_] != u'\r' && data_[pos_] != u'\n')
       ++pos_;
   } else {
     const int start = pos_;
+    blankLine_ = (start == 0 || data_[start - 1] == u'\n' || data_[start - 1] == u'\r') &&
+                 (data_[start] == u'\r' || data_[start] == u'\n');
     while (pos_ < n && data_[pos_] != u',' && data_[pos_] != u'\r' && data_[pos_] != u'\n')
       ++pos_;
     value = data_.mid(start, pos_ - start);

@@ -14,6 +14,8 @@ namespace text {
 QString decodeWindows1252(const QByteArray &bytes);
 // Characters outside Windows-1252 become '?'.
 QByteArray encodeWindows1252(const QString &s);
+// Index of the first character Windows-1252 cannot hold, or -1.
+int firstOutsideWindows1252(const QString &s);
 // UTF-8 when the bytes are valid UTF-8 (a BOM is dropped), else Windows-1252;
 // composed to NFC so that an accented name stays one character.
 QString decodeDataFile(const QByteArray &bytes);
@@ -26,11 +28,23 @@ public:
   // The next value, or nothing when the text has no more values.
   std::optional<QString> next();
   bool atEnd() const { return pos_ >= data_.size(); }
+  // Line (1-based) on which the last value started.
+  int line() const { return valueLine_; }
+  // The last value was a line with nothing on it, not even quotes.
+  bool lastWasBlankLine() const { return blankLine_; }
+  // The last value opened a quote that the text never closes.
+  bool lastWasUnterminated() const { return unterminated_; }
+  // Nothing but blanks and line ends is left.
+  bool onlyBlanksLeft() const;
 
 private:
   void skipDelimiter();
   QString data_;
   int pos_ = 0;
+  int line_ = 1;
+  int valueLine_ = 0;
+  bool blankLine_ = false;
+  bool unterminated_ = false;
 };
 
 // One line of the quoted form, CR LF included.

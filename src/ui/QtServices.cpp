@@ -60,24 +60,6 @@ QString QtFileDialog::openFile(const QString &title, const QString &initialFolde
   return QFileDialog::getOpenFileName(parent_, title, initialFolder, qtFilter(filter));
 }
 
-QDate SystemClock::today() const
-{
-  return QDate::currentDate();
-}
-
-std::optional<QDateTime> QtFileInfo::lastModified(const QString &path) const
-{
-  const QFileInfo info(path);
-  if (!info.exists() || !info.isFile())
-    return std::nullopt;
-  return info.lastModified();
-}
-
-bool QtFileInfo::exists(const QString &path) const
-{
-  return QFileInfo::exists(path);
-}
-
 void QtPrinter::printAt(int column, const QString &text)
 {
   page_.printAt(column, text);

@@ -1,6 +1,5 @@
 #pragma once
-// The real services: Qt message boxes and file dialog, the system clock and
-// file dates, and the printer (the default one, or a PDF in the program folder).
+// The services of the window: Qt message boxes and file dialog, and the printer (the default one, or a PDF in the program folder).
 
 #include "controls/Services.h"
 
@@ -32,17 +31,6 @@ public:
 
 private:
   QWidget *parent_;
-};
-
-class SystemClock : public controls::ClockService {
-public:
-  QDate today() const override;
-};
-
-class QtFileInfo : public controls::FileInfoService {
-public:
-  std::optional<QDateTime> lastModified(const QString &path) const override;
-  bool exists(const QString &path) const override;
 };
 
 // Collects a document's lines and sends them on endDoc(): to the default

@@ -31,9 +31,8 @@ void Qmodelop::Command7_Click()
 
   const int n = teamCount();
   const QString label = division == 1 ? QStringLiteral(" Primera División") : QStringLiteral(" Segunda División");
-  const int base = division == 1 ? 0 : 2420;
   for (int t = 1; t <= n; ++t)
-    teamName[t] = nameFromNamesText(t);
+    teamName[t] = nameOf(t);
 
   tab1.clear();
   tab1.setRows(n + 1);
@@ -53,7 +52,7 @@ void Qmodelop::Command7_Click()
   const double cutOff = text::val(Text1.text);
   for (int r = 1; r <= n; ++r) {
     for (int c = 1; c <= n; ++c) {
-      const QString cell = mid(resultsText, ((c - 1) + (r - 1) * 22) * 5 + base + 1, 4);
+      const QString cell = season.cell(division, r, c);
       const double j = text::val(left(cell, 2));
       QString score = j <= cutOff ? right(cell, 2) : QStringLiteral("..");
       if (score == QStringLiteral(".."))

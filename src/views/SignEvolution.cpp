@@ -4,6 +4,8 @@
 #include "season/Qmodelop.h"
 #include "text/TextRules.h"
 
+#include <algorithm>
+
 using text::fmt;
 using text::instr;
 using text::ival;
@@ -56,9 +58,17 @@ void Qmodelop::Command4_Click()
 
   const QString title = division == 1 ? QStringLiteral("  EVOLUCIÓN:  ULTIMOS  RESULTADOS: Primera División ")
                                       : QStringLiteral("  EVOLUCIÓN:  ULTIMOS  RESULTADOS: Segunda División ");
-  const QString results = division == 1 ? text::left(resultsText, 2420) : mid(resultsText, 2421);
+  // The jornadas of the season up to the one typed, each with the first
+  // jornada's worth of matches played in it, in the order of the results matrix.
+  const int shown = std::min(last, jornadaCount());
+  std::vector<std::vector<season::PlayedCell>> byJornada;
+  for (int j = 1; j <= shown; ++j) {
+    byJornada.push_back(season.playedInJornada(division, j));
+    if (byJornada.back().size() > static_cast<size_t>(n / 2))
+      byJornada.back().resize(static_cast<size_t>(n / 2));
+  }
   for (int t = 1; t <= n; ++t)
-    teamName[t] = nameFromNamesText(t);
+    teamName[t] = nameOf(t);
   Label53.caption = title + QStringLiteral("Ultima Jornada Nº ") + fmt(lookupJornada, QStringLiteral("@@@")) +
                     QStringLiteral("\r\n") +
                     QStringLiteral("   Equipos:   C A S A          F U E R A                 T O T A L   (G E P)");
@@ -66,23 +76,14 @@ void Qmodelop::Command4_Click()
   for (int t = 1; t <= n; ++t) {
     QString home, away, total;
     int pg = 0, pe = 0, pp = 0, pG = 0, pE = 0, pP = 0;
-    for (int j = 1; j <= last; ++j) {
-      const QString key = QStringLiteral("-") + fmt(j, QStringLiteral("00"));
-      int p = 1;
+    for (const std::vector<season::PlayedCell> &played : byJornada) {
       QString goals;
       bool atHome = false;
       bool found = false;
-      for (int m = 1; m <= n / 2; ++m) {
-        p = instr(p, results, key) + 1;
-        goals = mid(results, p + 2, 2);
-        const int h = p / 110 + 1;
-        const int a = (p - (h - 1) * 110) / 5 + 1;
-        if (h == t) {
-          atHome = true;
-          found = true;
-          break;
-        }
-        if (a == t) {
+      for (const season::PlayedCell &c : played) {
+        if (c.home == t || c.away == t) {
+          atHome = c.home == t;
+          goals = right(c.cell, 2);
           found = true;
           break;
         }

@@ -57,7 +57,7 @@ void Qmodelop::Command12_Click()
   const int n = teamCount();
   windowLength = text::toInt16(jornada - firstJornada + 1);
   for (int i = 1; i <= n; ++i)
-    teamName[i] = seasonRecords[968 + (division - 1) * 22 + i];
+    teamName[i] = nameOf(i);
 
   Label7.caption = fmt(sortKey + 1, QStringLiteral("@ª ")) + QStringLiteral("Clasificación de los Equipos de   ") +
                    fmt(division, QStringLiteral("0ª")) + QStringLiteral(" División,  J. Inicial= ") +
@@ -65,10 +65,9 @@ void Qmodelop::Command12_Click()
                    fmt(jornada, QStringLiteral("00       ")) + QStringLiteral("Nº Jdas. =") +
                    fmt(windowLength, QStringLiteral("00"));
 
-  const int base = division == 1 ? 0 : 2420;
   for (int h = 1; h <= n; ++h) {
     for (int a = 1; a <= n; ++a) {
-      const QString cell = mid(resultsText, ((a - 1) + (h - 1) * 22) * 5 + base + 1, 4);
+      const QString cell = season.cell(division, h, a);
       // A match typed in as ".." holds its jornada but no result: it was not played.
       if (left(cell, 2) == QStringLiteral("..") || right(cell, 2) == QStringLiteral(".."))
         continue;

@@ -49,7 +49,7 @@ void Qmodelop::Command11_Click()
   int k = 0;
   for (int v = 3; v <= top; v += 6) {
     for (int t = 1; t <= n; ++t)
-      teamName[t] = seasonRecords[968 + (division - 1) * 22 + t];
+      teamName[t] = nameOf(t);
     ++k;
     ListBox &names = List2[5 - k];
     ListBox &points = List3[5 - k];
@@ -67,28 +67,22 @@ void Qmodelop::Command11_Click()
 
 void Qmodelop::evolutionCounts(int v)
 {
-  const QString &current = seasonRecords[1013];
-  const int last = ival(division == 1 ? left(current, 2) : mid(current, 3, 2));
+  const int last = season.storedJornada(division);
   if (last < 1)
     return;
-  const QString results = division == 1 ? left(resultsText, 2420) : mid(resultsText, 2421);
   tally.points.fill(0);
   tally.negativeTotal.fill(0);
   const int n = teamCount();
-  for (int j = last - v; j <= last; ++j) {
-    const QString key = QStringLiteral("-") + fmt(j, QStringLiteral("00"));
-    int p = 1;
-    for (int m = 1; m <= n / 2; ++m) {
-      // The key is the separator before a cell followed by its jornada digits.
-      p = instr(p, results, key) + 1;
-      const QString cell = mid(results, p, 4);
-      const int h = p / 110 + 1;
-      const int a = (p - (h - 1) * 110) / 5 + 1;
-      const QString goals = right(cell, 2);
+  for (int j = last - v; j <= last && j <= jornadaCount(); ++j) {
+    // At most one jornada's worth of matches, in the order of the results
+    // matrix; a match typed in without a score ends the jornada's count.
+    const std::vector<season::PlayedCell> played = season.playedInJornada(division, j);
+    for (size_t m = 0; m < played.size() && m < static_cast<size_t>(n / 2); ++m) {
+      const int h = played[m].home;
+      const int a = played[m].away;
+      const QString goals = right(played[m].cell, 2);
       if (goals == QStringLiteral(".."))
         break;
-      if (h < 1 || h > kMaxTeams || a < 1 || a > kMaxTeams)
-        continue;
       const int hg = ival(left(goals, 1));
       const int ag = ival(right(goals, 1));
       if (hg > ag) {

@@ -1,8 +1,7 @@
 #pragma once
-// Scripted services: answers queued in advance, every call recorded. Used by
-// the tests and by the command-line companion, which shows no dialog.
+// Scripted services for the tests: answers queued in advance, every call recorded.
 
-#include "controls/Services.h"
+#include "controls/SystemServices.h"
 
 #include <QList>
 #include <QMap>
@@ -65,7 +64,7 @@ public:
 };
 
 // Real file dates, or fixed ones for the paths given.
-class ScriptedFileInfo : public FileInfoService {
+class ScriptedFileInfo : public SystemFileInfo {
 public:
   std::optional<QDateTime> lastModified(const QString &path) const override;
   bool exists(const QString &path) const override;

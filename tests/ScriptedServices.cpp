@@ -1,4 +1,4 @@
-#include "controls/ScriptedServices.h"
+#include "ScriptedServices.h"
 
 #include <QFileInfo>
 
@@ -75,15 +75,12 @@ std::optional<QDateTime> ScriptedFileInfo::lastModified(const QString &path) con
 {
   if (dates.contains(path))
     return dates.value(path);
-  const QFileInfo info(path);
-  if (!info.exists() || !info.isFile())
-    return std::nullopt;
-  return info.lastModified();
+  return SystemFileInfo::lastModified(path);
 }
 
 bool ScriptedFileInfo::exists(const QString &path) const
 {
-  return dates.contains(path) || QFileInfo::exists(path);
+  return dates.contains(path) || SystemFileInfo::exists(path);
 }
 
 } // namespace controls
