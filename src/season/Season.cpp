@@ -2,6 +2,8 @@
 
 #include "text/TextRules.h"
 
+#include <algorithm>
+
 namespace season {
 
 namespace {
@@ -141,6 +143,16 @@ std::vector<PlayedCell> Season::playedInJornada(int division, int j) const
     }
   }
   return played;
+}
+
+std::optional<PlayedCell> Season::matchOfTeam(int division, int j, int team) const
+{
+  const std::vector<PlayedCell> played = playedInJornada(division, j);
+  const size_t considered = std::min(played.size(), static_cast<size_t>(teamCount(division) / 2));
+  for (size_t m = 0; m < considered; ++m)
+    if (played[m].home == team || played[m].away == team)
+      return played[m];
+  return std::nullopt;
 }
 
 void Season::setRecord(int k, const QString &value)

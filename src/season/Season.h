@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace season {
@@ -61,6 +62,9 @@ public:
   // Cells of the division played in jornada j, in the order of the matrix
   // (home 1 against away 1..22, then home 2...).
   std::vector<PlayedCell> playedInJornada(int division, int j) const;
+  // The match of a team in jornada j: the first of the jornada's played cells
+  // (at most teams \ 2 of them, in matrix order) where it is at home or away.
+  std::optional<PlayedCell> matchOfTeam(int division, int j, int team) const;
 
   // 924 characters each.
   const QString &calendar(int division) const;

@@ -58,15 +58,8 @@ void Qmodelop::Command4_Click()
 
   const QString title = division == 1 ? QStringLiteral("  EVOLUCIÓN:  ULTIMOS  RESULTADOS: Primera División ")
                                       : QStringLiteral("  EVOLUCIÓN:  ULTIMOS  RESULTADOS: Segunda División ");
-  // The jornadas of the season up to the one typed, each with the first
-  // jornada's worth of matches played in it, in the order of the results matrix.
+  // Jornadas past the season hold no match.
   const int shown = std::min(last, jornadaCount());
-  std::vector<std::vector<season::PlayedCell>> byJornada;
-  for (int j = 1; j <= shown; ++j) {
-    byJornada.push_back(season.playedInJornada(division, j));
-    if (byJornada.back().size() > static_cast<size_t>(n / 2))
-      byJornada.back().resize(static_cast<size_t>(n / 2));
-  }
   for (int t = 1; t <= n; ++t)
     teamName[t] = nameOf(t);
   Label53.caption = title + QStringLiteral("Ultima Jornada Nº ") + fmt(lookupJornada, QStringLiteral("@@@")) +
@@ -76,21 +69,12 @@ void Qmodelop::Command4_Click()
   for (int t = 1; t <= n; ++t) {
     QString home, away, total;
     int pg = 0, pe = 0, pp = 0, pG = 0, pE = 0, pP = 0;
-    for (const std::vector<season::PlayedCell> &played : byJornada) {
-      QString goals;
-      bool atHome = false;
-      bool found = false;
-      for (const season::PlayedCell &c : played) {
-        if (c.home == t || c.away == t) {
-          atHome = c.home == t;
-          goals = right(c.cell, 2);
-          found = true;
-          break;
-        }
-      }
-      if (!found)
+    for (int j = 1; j <= shown; ++j) {
+      const std::optional<season::PlayedCell> match = season.matchOfTeam(division, j, t);
+      if (!match)
         continue;
-      resultSign(goals);
+      const bool atHome = match->home == t;
+      resultSign(right(match->cell, 2));
       if (atHome) {
         if (signChar == QStringLiteral("1")) {
           home += u'g', total += u'g', ++pg;
