@@ -5,7 +5,6 @@
 #include "ui/QtServices.h"
 
 #include <QDir>
-#include <QFontInfo>
 #include <QHeaderView>
 #include <QProcess>
 #include <QRegularExpression>
@@ -98,25 +97,55 @@ private slots:
     QVERIFY(saveShot(w, QStringLiteral("window-1a-start.png")));
   }
 
-  void listsAreFixedPitchAndNothingIsCut()
+  // Every view, in both divisions: the characters the program writes take one
+  // width each in the font the lists and grids use, so the character at place
+  // i of every line stands at the same x; and no text is cut by its cell.
+  void viewsWriteInAlignedUncutColumns_data()
   {
+    QTest::addColumn<int>("division");
+    QTest::addColumn<int>("view");
+    const char *views[] = {"Resultados", "Clasificaciones", "Evolución Eqps", "Evolución Signos", "Jornada Equivalente"};
+    for (int division : {1, 2})
+      for (int v = 0; v < 5; ++v)
+        QTest::addRow("%dª %s", division, views[v]) << division << v;
+  }
+  void viewsWriteInAlignedUncutColumns()
+  {
+    QFETCH(int, division);
+    QFETCH(int, view);
     Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
     auto &w = *p.window;
-    for (QWidget *widget : {static_cast<QWidget *>(w.List1), static_cast<QWidget *>(w.tablag),
-                            static_cast<QWidget *>(w.tab1), static_cast<QWidget *>(w.List12[3])})
-      QVERIFY(QFontInfo(widget->font()).fixedPitch());
-    // Accented names take exactly the width of plain ones, so columns line up.
-    const QFontMetricsF exact(w.List1->font());
-    const qreal cell = exact.horizontalAdvance(u'0');
-    for (int i = 0; i < w.List1->count(); ++i) {
-      const QString line = w.List1->item(i)->text();
-      QVERIFY2(qAbs(exact.horizontalAdvance(line) - cell * line.size()) < 0.5, qPrintable(line));
+    if (division == 2)
+      QTest::mouseClick(w.Command6, Qt::LeftButton);
+    QPushButton *buttons[] = {w.Command7, w.Command12, w.Command11, w.Command4, w.Command3};
+    QTest::mouseClick(buttons[view], Qt::LeftButton);
+    QVERIFY(saveShot(w, QStringLiteral("view-%1-%2.png").arg(division).arg(view)));
+    int shown = 0;
+    for (QAbstractItemView *list : w.findChildren<QAbstractItemView *>()) {
+      if (!list->isVisible())
+        continue;
+      ++shown;
+      const QFontMetricsF metrics(list->font());
+      const qreal cell = metrics.horizontalAdvance(u'0');
+      for (QChar c : QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ.-|ÇÉÑª±»«· "))
+        QVERIFY2(qAbs(metrics.horizontalAdvance(c) - cell) < 0.01, qPrintable(QString(c)));
+      // Qt draws an item's text this far in from each side of its cell.
+      const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+      const QAbstractItemModel *model = list->model();
+      for (int r = 0; r < model->rowCount(); ++r)
+        for (int c = 0; c < model->columnCount(); ++c) {
+          const QModelIndex index = model->index(r, c);
+          const QString text = index.data().toString();
+          for (int i = 1; i <= text.size(); ++i)
+            QVERIFY2(qAbs(metrics.horizontalAdvance(text.left(i)) - i * cell) < 0.5, qPrintable(text));
+          // A column of zero width is hidden on purpose.
+          const QRect cellRect = list->visualRect(index);
+          if (cellRect.width() > 0 && !text.trimmed().isEmpty())
+            QVERIFY2(cellRect.intersected(list->viewport()->rect()).width() - margins >= metrics.horizontalAdvance(text),
+                     qPrintable(text));
+        }
     }
-    const QFontMetrics metrics(w.List1->font());
-    // Every column of the standings grid is at least as wide as its widest text.
-    for (int c = 0; c < w.tablag->columnCount(); ++c)
-      for (int r = 0; r < w.tablag->rowCount(); ++r)
-        QVERIFY(w.tablag->columnWidth(c) >= metrics.horizontalAdvance(w.tablag->item(r, c)->text()));
+    QVERIFY(shown >= 2);
   }
 
   void divisionButtonShowsSecondDivision()

@@ -2,7 +2,8 @@
 #include <QFont>
 
 namespace ui {
-// "Lucida Console" where installed, else the system's fixed-pitch font, so
-// that the columns of every list and grid line up.
+// The font of every list, grid and fixed label: "Lucida Console" where
+// installed, else the first candidate in which every character the program
+// writes has the same advance, so that columns of text line up.
 QFont fixedFont(double pointSize = 8);
 } // namespace ui

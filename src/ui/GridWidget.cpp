@@ -2,25 +2,10 @@
 
 #include "ui/Fonts.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QHeaderView>
 #include <QScrollBar>
 
 namespace ui {
-
-QFont fixedFont(double pointSize)
-{
-  QFont font(QStringLiteral("Lucida Console"));
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  font.setPointSizeF(pointSize);
-  if (!QFontInfo(font).fixedPitch()) {
-    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSizeF(pointSize);
-  }
-  return font;
-}
 
 GridWidget::GridWidget(QWidget *parent) : QTableWidget(parent)
 {
