@@ -168,6 +168,26 @@ private slots:
     QCOMPARE(w.List1->item(0)->text(), QStringLiteral("   1ªDIVISIÓN"));
   }
 
+  // The division button asks for the focus in the key box once; what the user
+  // then types in the jornada box survives later redraws (the mouse entering
+  // the standings redraws the help line).
+  void typingInTheJornadaBoxSurvivesARedraw()
+  {
+    Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
+    auto &w = *p.window;
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::mouseClick(w.Command6, Qt::LeftButton);
+    QVERIFY(w.Text2->hasFocus());
+    QTest::mouseClick(w.Text1, Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1"));
+    QTest::mouseMove(w.tablag->viewport());
+    QVERIFY(w.Label2->text().contains(QStringLiteral("se selecciona el equipo")));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
+    QCOMPARE(w.Text1->text(), QStringLiteral("12"));
+    QVERIFY(w.Text1->hasFocus());
+  }
+
   void viewButtonsShowTheirPanels()
   {
     Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));

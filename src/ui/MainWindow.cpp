@@ -446,8 +446,11 @@ void MainWindow::refresh()
     List2[i]->setMinimumHeight(h);
     List3[i]->setMinimumHeight(h);
   }
+  // A handler asks for the focus once; kept, it would pull the focus back on
+  // every later redraw (a mouse move) and eat what the user types elsewhere.
   if (f.focusedControl == QStringLiteral("Text2"))
     Text2->setFocus();
+  f.focusedControl.clear();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
