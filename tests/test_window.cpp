@@ -3,9 +3,11 @@
 #include "TestSeasons.h"
 #include "ui/MainWindow.h"
 #include "ui/QtServices.h"
+#include "ui/Translations.h"
 
 #include <QDir>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -325,6 +327,16 @@ private slots:
     auto &w = *p.window;
     w.mnuaCargar->trigger(); // the dialog is cancelled: nothing loaded, nothing chosen
     QVERIFY(!w.isVisible());
+  }
+
+  // Qt's own dialogs and standard buttons speak Spanish once its catalogue is in.
+  void qtDialogsSpeakSpanish()
+  {
+    QVERIFY(ui::installSpanishTranslations(*QCoreApplication::instance()));
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancelar"));
   }
 };
 

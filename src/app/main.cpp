@@ -3,6 +3,7 @@
 #include "season/Qmodelop.h"
 #include "ui/MainWindow.h"
 #include "ui/QtServices.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -12,6 +13,8 @@ int main(int argc, char **argv)
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vaticor"));
   QApplication::setApplicationVersion(QStringLiteral(VATICOR_VERSION));
+  // Before any dialog is built, so that Qt's own buttons read "Aceptar", "Cancelar".
+  ui::installSpanishTranslations(app);
 
   ui::QtMessages messages;
   ui::QtFileDialog fileDialog;
