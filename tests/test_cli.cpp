@@ -65,7 +65,15 @@ void CliTest::errors_data()
   QTest::newRow("not a season") << QStringList{"@dir/Edato98.txt", "general"} << 2
                                 << "El archivo no es una temporada válida.\nFaltan datos";
   QTest::newRow("reserved name") << QStringList{"@dir/EdatoAA.txt", "general"} << 2 << "File no válido";
-  QTest::newRow("unknown view") << QStringList{"@sample", "quiniela"} << 1 << "Vista desconocida: quiniela";
+  QTest::newRow("unknown view") << QStringList{"@sample", "quinielas"} << 1 << "Vista desconocida: quinielas";
+  QTest::newRow("coupon without number") << QStringList{"@sample", "quiniela", "1/20/todo"} << 1
+                                         << "La vista quiniela pide --numero N";
+  QTest::newRow("coupon pass of division 3") << QStringList{"@sample", "quiniela", "--numero", "5", "3/20/1"} << 1
+                                             << "Paso no válido: 3/20/1";
+  QTest::newRow("coupon jornada 39") << QStringList{"@sample", "quiniela", "--numero", "5", "1/39/1"} << 1
+                                     << "Jornada fuera de 1 .. 38: 39";
+  QTest::newRow("coupon match 11 of 10") << QStringList{"@sample", "quiniela", "--numero", "5", "1/20/11"} << 1
+                                         << "La jornada tiene 10 partidos: 11";
   QTest::newRow("no view") << QStringList{"@sample"} << 1 << "Uso: vaticor-cli";
   QTest::newRow("nothing") << QStringList{} << 1 << "Uso: vaticor-cli";
   QTest::newRow("jornada 0") << QStringList{"@sample", "general", "--jornada", "0"} << 1

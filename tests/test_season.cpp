@@ -299,10 +299,10 @@ private slots:
       QCOMPARE(q.caption, QStringLiteral("Vaticor"));
     else
       QCOMPARE(q.currentView, int16_t(7)); // the results grid is shown
-    QCOMPARE(q.tablaf.rows(), 16);
+    QCOMPARE(q.factor.tablaf.rows(), 16);
     for (int r = 1; r <= 15; ++r)
       for (int c = 2; c <= 4; ++c)
-        QCOMPARE(q.tablaf.text(r, c), QStringLiteral("0"));
+        QCOMPARE(q.factor.tablaf.text(r, c), QStringLiteral("0"));
   }
 
   void failedLoad_data()

@@ -14,6 +14,8 @@ int main(int argc, char **argv)
     std::fputs(result.error.toUtf8().constData(), stderr);
     return result.exitCode;
   }
+  for (const QString &notice : result.notices)
+    std::fputs(("vaticor-cli: " + notice + "\n").toUtf8().constData(), stderr);
   QByteArray out;
   for (const QString &line : result.lines)
     out += line.toUtf8() + '\n';

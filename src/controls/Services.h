@@ -103,12 +103,21 @@ public:
   virtual bool exists(const QString &path) const = 0;
 };
 
+// The program's second windows, shown modal: the call returns when the
+// window has been closed or hidden.
+class WindowService {
+public:
+  virtual ~WindowService() = default;
+  virtual void showModal(const QString &window) = 0;
+};
+
 struct Services {
   MessageService *messages = nullptr;
   FileDialogService *fileDialog = nullptr;
   PrinterService *printer = nullptr;
   ClockService *clock = nullptr;
   FileInfoService *fileInfo = nullptr;
+  WindowService *windows = nullptr;
 };
 
 } // namespace controls

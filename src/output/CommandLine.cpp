@@ -2,6 +2,7 @@
 
 #include "controls/SystemServices.h"
 #include "output/ViewDump.h"
+#include "text/TextRules.h"
 #include "season/Qmodelop.h"
 
 #include <QFileInfo>
@@ -12,6 +13,7 @@ namespace vaticor {
 QString commandLineUsage()
 {
   return QStringLiteral("Uso: vaticor-cli ARCHIVO [--division 2] [--jornada J] VISTA [opciones]\n"
+                        "     vaticor-cli ARCHIVO quiniela --numero N PASO...  (PASO: D/J/M o D/J/todo)\n"
                         "Vistas: %1\n"
                         "Opciones de clasificacion: --sort K (0..6)  --desde J (jornada inicial)\n")
       .arg(knownViews().join(QStringLiteral(", ")));
@@ -36,10 +38,81 @@ CommandLineResult failure(int code, const QString &error)
 
 } // namespace
 
+namespace {
+
+// One pass of the coupon road: match M of jornada J of division D, or the
+// whole jornada (match 0).
+struct CouponPass {
+  int division = 1, jornada = 1, match = 0;
+};
+
+std::optional<CouponPass> parsePass(const QString &text)
+{
+  const QStringList parts = text.split(u'/');
+  if (parts.size() != 3)
+    return std::nullopt;
+  CouponPass p;
+  const std::optional<int> d = parseNumber(parts[0]), j = parseNumber(parts[1]);
+  const std::optional<int> m = parts[2] == QStringLiteral("todo") ? std::optional<int>(0) : parseNumber(parts[2]);
+  if (!d || !j || !m || (*d != 1 && *d != 2) || *m < 0)
+    return std::nullopt;
+  p.division = *d, p.jornada = *j, p.match = *m;
+  return p;
+}
+
+// The division whose matches List1 shows, from its heading.
+int divisionListed(const Qmodelop &form)
+{
+  return text::instr(form.List1.item(0), QStringLiteral("1")) > 0 ? 1 : 2;
+}
+
+} // namespace
+
+// For each pass: the division switch until the list shows the division, the
+// jornada keys to the jornada, the coupon prepared before the first pass, the
+// mode button, and a click on the match (or on the list).
+QString playCoupon(Qmodelop &form, int number, const QStringList &passTexts)
+{
+  QList<CouponPass> passes;
+  for (const QString &text : passTexts) {
+    const std::optional<CouponPass> pass = parsePass(text);
+    if (!pass)
+      return QStringLiteral("Paso no válido: %1 (D/J/M o D/J/todo)\n").arg(text);
+    passes.append(*pass);
+  }
+  bool first = true;
+  for (const CouponPass &p : passes) {
+    for (int i = 0; i < 2 && divisionListed(form) != p.division; ++i)
+      form.Command6_Click();
+    if (divisionListed(form) != p.division)
+      return QStringLiteral("La %1ª División no tiene equipos.\n").arg(p.division);
+    const int last = form.jornadaCount();
+    if (p.jornada < 1 || p.jornada > last)
+      return QStringLiteral("Jornada fuera de 1 .. %1: %2\n").arg(last).arg(p.jornada);
+    if (p.match > form.teamCount() / 2)
+      return QStringLiteral("La jornada tiene %1 partidos: %2\n").arg(form.teamCount() / 2).arg(p.match);
+    for (int guard = 0; form.jornada != p.jornada && guard < 100; ++guard)
+      form.Text2_KeyPress(form.jornada < p.jornada ? u'+' : u'-');
+    if (first) {
+      form.Text3.text = QString::number(number);
+      form.Command13_Click();
+      first = false;
+    }
+    const bool whole = p.match == 0;
+    if (form.wholeJornadaMode != whole)
+      form.Command16_Click();
+    if (!whole)
+      form.List1.setListIndex(p.match + 1);
+    form.List1_Click();
+  }
+  form.Label46_Click();
+  return QString();
+}
+
 CommandLineResult runCommandLine(const QStringList &args)
 {
   QStringList positional;
-  std::optional<int> division, jornada, sortKey, firstJornada;
+  std::optional<int> division, jornada, sortKey, firstJornada, number;
   for (int i = 0; i < args.size(); ++i) {
     const QString &a = args[i];
     if (!a.startsWith(QStringLiteral("--"))) {
@@ -59,15 +132,30 @@ CommandLineResult runCommandLine(const QStringList &args)
       sortKey = value;
     else if (a == QStringLiteral("--desde"))
       firstJornada = value;
+    else if (a == QStringLiteral("--numero"))
+      number = value;
     else
       return failure(1, QStringLiteral("Opción desconocida: %1\n").arg(a) + commandLineUsage());
   }
-  if (positional.size() != 2)
+  if (positional.size() < 2)
     return failure(1, commandLineUsage());
   const QString file = positional[0];
   const QString view = positional[1];
   if (!knownViews().contains(view))
     return failure(1, QStringLiteral("Vista desconocida: %1\n").arg(view) + commandLineUsage());
+  const bool coupon = view == QStringLiteral("quiniela");
+  const QStringList passes = positional.mid(2);
+  if (!coupon && !passes.isEmpty())
+    return failure(1, commandLineUsage());
+  for (const QString &text : passes)
+    if (!parsePass(text))
+      return failure(1, QStringLiteral("Paso no válido: %1 (D/J/M o D/J/todo)\n").arg(text));
+  if (coupon && (!number || *number < 1 || passes.isEmpty()))
+    return failure(1, QStringLiteral("La vista quiniela pide --numero N (1 o más) y al menos un paso D/J/M.\n"));
+  if (!coupon && number)
+    return failure(1, QStringLiteral("--numero sólo vale para la vista quiniela.\n"));
+  if (coupon && (division || jornada))
+    return failure(1, QStringLiteral("La vista quiniela toma la división y la jornada de cada paso.\n"));
   if (division && *division != 1 && *division != 2)
     return failure(1, QStringLiteral("La división debe ser 1 o 2.\n"));
   if (sortKey && (*sortKey < 0 || *sortKey > 6))
@@ -87,6 +175,16 @@ CommandLineResult runCommandLine(const QStringList &args)
     const QString why = messages.messages.isEmpty() ? QStringLiteral("no se pudo cargar la temporada")
                                                     : messages.messages.first().text;
     return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(file, QString(why).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
+  }
+  if (coupon) {
+    const QString error = playCoupon(form, *number, passes);
+    if (!error.isEmpty())
+      return failure(1, error);
+    CommandLineResult result;
+    result.lines = viewLines(form, view);
+    for (const controls::Message &m : messages.messages)
+      result.notices.append(m.title + QStringLiteral(": ") + QString(m.text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    return result;
   }
   if (division && *division == 2)
     form.Command6_Click();

@@ -27,7 +27,8 @@ void appendGrid(QStringList &out, const Grid &grid)
 QStringList knownViews()
 {
   return {QStringLiteral("general"), QStringLiteral("clasificacion"), QStringLiteral("cuadrante"),
-          QStringLiteral("evolucion-equipos"), QStringLiteral("evolucion-signos"), QStringLiteral("equivalente")};
+          QStringLiteral("evolucion-equipos"), QStringLiteral("evolucion-signos"), QStringLiteral("equivalente"),
+          QStringLiteral("quiniela")};
 }
 
 QStringList viewLines(const Qmodelop &f, const QString &view)
@@ -62,6 +63,12 @@ QStringList viewLines(const Qmodelop &f, const QString &view)
   } else if (view == QStringLiteral("equivalente")) {
     appendList(out, f.List7);
     appendList(out, f.List8);
+  } else if (view == QStringLiteral("quiniela")) {
+    appendLabel(out, f.Label49);
+    appendGrid(out, f.tablap);
+    appendLabel(out, f.Label46);
+    appendLabel(out, f.Label9);
+    appendLabel(out, f.Label25);
   }
   return out;
 }

@@ -180,15 +180,4 @@ void Qmodelop::showDivision()
   }
 }
 
-void Qmodelop::Label49_Click()
-{
-  couponPosition = 0;
-  overwriteTarget = 0;
-  Label46.caption = QStringLiteral("- - - - -");
-  List14.clear();
-  for (int r = 1; r <= 30; ++r)
-    for (int c = 1; c <= 14; ++c)
-      tablap.setText(r, c, QString());
-}
-
 } // namespace vaticor

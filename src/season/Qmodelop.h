@@ -45,6 +45,15 @@ struct StandingsTally {
   TeamArray<double> homeCoefficient{}, awayCoefficient{};
 };
 
+// The other-factors window `factor`, which belongs to one coupon number.
+struct FactorWindow {
+  bool loaded = false;
+  bool visible = false;
+  QString caption = QStringLiteral("Factores circunstanciales que  a los resultados");
+  Grid tablaf;
+  Label Label1; // the coupon number the factors were typed for
+};
+
 class Qmodelop {
 public:
   explicit Qmodelop(controls::Services services);
@@ -89,16 +98,32 @@ public:
   bool couponModeActive = false;
   bool couponEnlarged = false;
   bool recallMode = false;
+  int16_t recallLine = 0;
   int16_t recallRow = 0;
+  int16_t forecastNumber = 0;
   bool signModeStored = true;
+  // ---- valuation of the match passed last ----
+  int16_t homePosition = 0;
+  int16_t awayPosition = 0;
+  int16_t homeTeamNumber = 0;
+  int16_t awayTeamNumber = 0;
+  QString signText;
+  int16_t letterCount = 0;
+  QString realSign;
+  QString figureDigits; // three digits per valued match
+  bool processAfterFactors = false;
+  FactorWindow factor;
+  int16_t blankLineCount = 0; // blank lines the next report starts with
 
   // ---- the window and its controls ----
   QString caption = QStringLiteral("Vaticor");
   controls::Geometry windowGeometry;
   QString focusedControl;
 
-  Label Label1, Label2, Label3, Label4, Label7, Label10, Label11, Label14, Label17, Label18, Label20, Label21,
-      Label27, Label34, Label46, Label49, Label53;
+  Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label9, Label10, Label11, Label14, Label17, Label18,
+      Label20, Label21, Label22, Label25, Label27, Label34, Label39, Label46, Label47, Label49, Label51, Label53,
+      label42;
+  std::array<CheckBox, 14> Check2;
   std::array<Label, 2> Label19;
   std::array<Label, 7> Label40;
   Panel Frame1, Frame2, Frame4, Frame5, Frame6, Frame7, Frame8, Frame9, Frame10, Frame11, Frame12, Frame13,
@@ -106,9 +131,10 @@ public:
   TextBox Text1, Text2, Text3, Text4, Text5;
   ListBox List1, List6, List7, List8, List14;
   std::array<ListBox, 5> List12, List2, List3;
-  Grid tablag, tab1, tabl1x2, tablap, tablac, tablacs, tablaf;
-  Button Command3, Command4, Command5, Command6, Command7, Command11, Command12, Command16, Command24, Command25,
-      Command26, Command30, Command32;
+  Grid tablag, tab1, tabl1x2, tablap, tablac, tablacs;
+  Button Command3, Command4, Command5, Command6, Command7, Command11, Command12, Command13, Command16, Command17,
+      Command18, Command19, Command14, Command20, Command21, Command22, Command23, Command24, Command25, Command26,
+      Command29, Command30, Command31, Command32, Command33, Command34;
   MenuEntry mnuaCargar, mnuActualizar, mnuActTI, mnuactualiza, mnuActGI, mnuProMmnu, mnuIventana, mnupronos,
       mnuOpciones, mnucreditos, mnuAyuda, mnuSalir;
 
@@ -135,7 +161,6 @@ public:
   void showFileDate(const QString &path);
   void showSeasonCaption();
   void showDivision();
-  void Label49_Click(); // clears the coupon
 
   // ---- general standings ----
   void computeSeasonTotals();
@@ -181,6 +206,68 @@ public:
   void evolutionCounts(int v);
   void List2_Click(int index);
   void Command4_Click();
+  // The jornada keys of the black box: "+"/"-" one jornada, "b"/"c" five.
+  void Text2_KeyPress(int keyAscii);
+
+  // ---- coupon ----
+  void Command13_Click();
+  void Command16_Click();
+  void List1_Click();
+  void List6_Click();
+  void tablap_Click(int row, int col);
+  void Command19_Click();
+  void Label49_Click();
+  void Command18_Click();
+  void mnupronos_Click();
+  void mnuProMmnu_Click();
+  void Text1_Click();
+  void label42_MouseMove();
+  void label42_Click();
+  // The coupon's title for the coupon number given.
+  QString couponTitle(const QString &number) const;
+  // Values coupon line k from the views on screen and writes its columns 9-12.
+  void valueMatch(int k);
+  // Signs of a club's matches at home (or away) over the last 25 jornadas, the last 15.
+  QString venueSigns(int team, bool atHome);
+  QString teamEvolutionPlaces(const QString &name) const;
+  // The other-factors value of coupon line k; 0 while none were typed for this coupon.
+  int otherFactorsOf(int k) const;
+
+  // ---- figures and column switches ----
+  void Label46_Click(); // computeFigures
+  void recountWithSecondThresholds();
+  void Check2_Click(int index);
+  void Label47_Click();
+  void Label6_Click();
+  void Label9_Click();
+  void Command17_Click();
+  void Command31_Click();
+
+  // ---- forecast store ----
+  QString seasonFileDigits() const; // the two digits before ".txt" of the season file
+  QString forecastStorePath() const;
+  void Command22_Click();
+  void Command20_Click();
+  void Command21_Click();
+  void checkForecastSlot(int n);
+  void Command32_Click();
+  bool loadStoredForecast(const QString &code, int number);
+
+  // ---- valuations against real signs ----
+  QString valuationRecordPath() const;
+  static void layOutValuationGrid(controls::Grid &grid, int rows);
+  void Command29_Click();
+  void countSignsByValue();
+  void Command33_Click();
+  void Command34_Click();
+
+  // ---- other factors ----
+  void loadFactorWindow();
+  void Command23_Click();
+  void factor_Command2_Click(); // "Cargar Equipos"
+  void factor_Command1_Click(); // "Limpiar"
+  void factor_tablaf_KeyPress(QChar key);
+  void factor_Form_Unload();
 
   controls::Services services;
 
@@ -191,6 +278,9 @@ private:
   void refreshAllViews();
   // The flags both division switches set; returns the new division's team count (20 when unknown).
   int switchDivision();
+  // Coupon line k filled from a match line of List1 ("NN HOME-AWAY.").
+  void fillCouponLine(int k, const QString &matchLine, int listIndex);
+  void showCouponPanel();
 };
 
 } // namespace vaticor

@@ -39,25 +39,6 @@ const CouponColumn kCouponColumns[15] = {
     {u"Jornda", 950},
 };
 
-// Row 0 of the valuation tables: the value each column stands for.
-void layOutValuationGrid(controls::Grid &grid, int rows)
-{
-  grid.setRows(rows);
-  grid.setCols(57);
-  for (int i = 28; i >= 16; --i)
-    grid.setColWidth(28 - i, 160);
-  for (int i = 17; i >= 0; --i)
-    grid.setColWidth(28 - i, 240);
-  for (int i = 1; i <= 16; ++i)
-    grid.setColWidth(28 + i, 240);
-  for (int i = 17; i <= 28; ++i)
-    grid.setColWidth(28 + i, 160);
-  for (int c = 0; c <= 28; ++c)
-    grid.setText(0, c, fmt(2 * (28 - c), QStringLiteral("-@@")));
-  for (int c = 29; c <= 56; ++c)
-    grid.setText(0, c, fmt(2 * (c - 28), QStringLiteral("@@")));
-}
-
 } // namespace
 
 void Qmodelop::Form_Load()
@@ -82,7 +63,7 @@ void Qmodelop::layOutForm()
   recallRow = 0;
   signModeStored = true;
 
-  layOutValuationGrid(tablac, 59);
+  Qmodelop::layOutValuationGrid(tablac, 59);
   layOutValuationGrid(tablacs, 4);
   tablap.setRows(31);
   tablap.setCols(15);
@@ -105,11 +86,10 @@ void Qmodelop::startupLoad()
 {
   transferMode = 20;
   mnuaCargar_Click();
-  tablaf.setRows(16);
-  tablaf.setCols(5);
+  loadFactorWindow();
   for (int r = 1; r <= 15; ++r)
     for (int c = 2; c <= 4; ++c)
-      tablaf.setText(r, c, fmt(0, QStringLiteral("@")));
+      factor.tablaf.setText(r, c, fmt(0, QStringLiteral("@")));
 }
 
 QString Qmodelop::programFolder() const
