@@ -4,6 +4,7 @@
 #include "controls/SystemServices.h"
 
 #include <QList>
+#include <functional>
 #include <QMap>
 #include <QStringList>
 
@@ -71,6 +72,19 @@ public:
   QMap<QString, QDateTime> dates;
 };
 
+// A second window shown modal: the test acts in it while it is open.
+class ScriptedWindows : public WindowService {
+public:
+  void showModal(const QString &window) override
+  {
+    opened.append(window);
+    if (whileOpen)
+      whileOpen(window);
+  }
+  QStringList opened;
+  std::function<void(const QString &)> whileOpen;
+};
+
 // A bundle owning one of each, wired into a Services value.
 struct ScriptedServices {
   ScriptedMessages messages;
@@ -78,7 +92,8 @@ struct ScriptedServices {
   ScriptedPrinter printer;
   FixedClock clock;
   ScriptedFileInfo fileInfo;
-  Services services() { return Services{&messages, &fileDialog, &printer, &clock, &fileInfo}; }
+  ScriptedWindows windows;
+  Services services() { return Services{&messages, &fileDialog, &printer, &clock, &fileInfo, &windows}; }
 };
 
 } // namespace controls

@@ -284,6 +284,9 @@ bool Qmodelop::loadStoredForecast(const QString &code, int number)
       jornada = 1;
     } else if (i == 1 || instr(List1.item(0), QString::number(division)) == 0) {
       showDivision();
+      // The division display suggests a coupon number from the jornada; the
+      // coupon being rebuilt keeps its own, which its other factors go by.
+      Text3.text = fmt(forecastNumber, QStringLiteral("@@"));
     }
     couponModeActive = false;
     List1_Click();

@@ -102,7 +102,9 @@ void Qmodelop::factor_Form_Unload()
 
 int Qmodelop::otherFactorsOf(int k) const
 {
-  if (!factor.loaded || factor.Label1.caption != Text5.text)
+  // The window's coupon number and the one in Text5 are compared as numbers:
+  // the rebuild writes " 5" where the user typed "5".
+  if (!factor.loaded || text::val(factor.Label1.caption) != text::val(Text5.text))
     return 0;
   const controls::Grid &g = factor.tablaf;
   const double sum = text::val(g.text(k, 3)) + text::val(g.text(k, 4)) + text::val(g.text(k, 2));

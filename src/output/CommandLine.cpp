@@ -13,7 +13,8 @@ namespace vaticor {
 QString commandLineUsage()
 {
   return QStringLiteral("Uso: vaticor-cli ARCHIVO [--division 2] [--jornada J] VISTA [opciones]\n"
-                        "     vaticor-cli ARCHIVO quiniela --numero N PASO...  (PASO: D/J/M o D/J/todo)\n"
+                        "     vaticor-cli ARCHIVO quiniela|guardar --numero N PASO...  (PASO: D/J/M o D/J/todo)\n"
+                        "     vaticor-cli ARCHIVO pronostico|estadistica --numero N\n"
                         "Vistas: %1\n"
                         "Opciones de clasificacion: --sort K (0..6)  --desde J (jornada inicial)\n")
       .arg(knownViews().join(QStringLiteral(", ")));
@@ -143,19 +144,24 @@ CommandLineResult runCommandLine(const QStringList &args)
   const QString view = positional[1];
   if (!knownViews().contains(view))
     return failure(1, QStringLiteral("Vista desconocida: %1\n").arg(view) + commandLineUsage());
-  const bool coupon = view == QStringLiteral("quiniela");
+  // The coupon's roads: building it (quiniela, guardar) from passes, or
+  // rebuilding a stored one (pronostico, estadistica).
+  const bool building = view == QStringLiteral("quiniela") || view == QStringLiteral("guardar");
+  const bool coupon = building || view == QStringLiteral("pronostico") || view == QStringLiteral("estadistica");
   const QStringList passes = positional.mid(2);
-  if (!coupon && !passes.isEmpty())
+  if (!building && !passes.isEmpty())
     return failure(1, commandLineUsage());
   for (const QString &text : passes)
     if (!parsePass(text))
       return failure(1, QStringLiteral("Paso no válido: %1 (D/J/M o D/J/todo)\n").arg(text));
-  if (coupon && (!number || *number < 1 || passes.isEmpty()))
-    return failure(1, QStringLiteral("La vista quiniela pide --numero N (1 o más) y al menos un paso D/J/M.\n"));
+  if (coupon && (!number || *number < 1))
+    return failure(1, QStringLiteral("La vista %1 pide --numero N (1 o más).\n").arg(view));
+  if (building && passes.isEmpty())
+    return failure(1, QStringLiteral("La vista %1 pide al menos un paso D/J/M o D/J/todo.\n").arg(view));
   if (!coupon && number)
-    return failure(1, QStringLiteral("--numero sólo vale para la vista quiniela.\n"));
+    return failure(1, QStringLiteral("--numero sólo vale para las vistas de la quiniela.\n"));
   if (coupon && (division || jornada))
-    return failure(1, QStringLiteral("La vista quiniela toma la división y la jornada de cada paso.\n"));
+    return failure(1, QStringLiteral("La vista %1 no admite --division ni --jornada.\n").arg(view));
   if (division && *division != 1 && *division != 2)
     return failure(1, QStringLiteral("La división debe ser 1 o 2.\n"));
   if (sortKey && (*sortKey < 0 || *sortKey > 6))
@@ -177,13 +183,31 @@ CommandLineResult runCommandLine(const QStringList &args)
     return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(file, QString(why).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
   }
   if (coupon) {
-    const QString error = playCoupon(form, *number, passes);
-    if (!error.isEmpty())
-      return failure(1, error);
     CommandLineResult result;
-    result.lines = viewLines(form, view);
+    if (building) {
+      const QString error = playCoupon(form, *number, passes);
+      if (!error.isEmpty())
+        return failure(1, error);
+      result.lines = viewLines(form, QStringLiteral("quiniela"));
+    }
+    // What the road showed on the way is told on the side; the store's own
+    // messages are part of what these views print.
     for (const controls::Message &m : messages.messages)
       result.notices.append(m.title + QStringLiteral(": ") + QString(m.text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    messages.messages.clear();
+    form.Text5.text = QString::number(*number);
+    if (view == QStringLiteral("guardar")) {
+      form.Command22_Click();
+    } else if (view != QStringLiteral("quiniela")) {
+      form.Command32_Click();
+      if (view == QStringLiteral("estadistica"))
+        form.Command29_Click();
+      result.lines = viewLines(form, view);
+    }
+    for (const controls::Message &m : messages.messages) {
+      result.lines.append(m.title);
+      result.lines += QString(m.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+    }
     return result;
   }
   if (division && *division == 2)

@@ -28,7 +28,8 @@ QStringList knownViews()
 {
   return {QStringLiteral("general"), QStringLiteral("clasificacion"), QStringLiteral("cuadrante"),
           QStringLiteral("evolucion-equipos"), QStringLiteral("evolucion-signos"), QStringLiteral("equivalente"),
-          QStringLiteral("quiniela")};
+          QStringLiteral("quiniela"), QStringLiteral("guardar"), QStringLiteral("pronostico"),
+          QStringLiteral("estadistica")};
 }
 
 QStringList viewLines(const Qmodelop &f, const QString &view)
@@ -69,6 +70,14 @@ QStringList viewLines(const Qmodelop &f, const QString &view)
     appendLabel(out, f.Label46);
     appendLabel(out, f.Label9);
     appendLabel(out, f.Label25);
+  } else if (view == QStringLiteral("pronostico")) {
+    appendLabel(out, f.Label49);
+    appendGrid(out, f.tablap);
+    appendLabel(out, f.Label46);
+    appendLabel(out, f.Label9);
+  } else if (view == QStringLiteral("estadistica")) {
+    appendGrid(out, f.tablac);
+    appendGrid(out, f.tablacs);
   }
   return out;
 }
