@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vaticor needs to build, run and test, when missing.
 set -euo pipefail
-packages=(qt6-base-dev cmake g++ ninja-build fontconfig fonts-dejavu-core xvfb xauth poppler-utils
+packages=(qt6-base-dev cmake g++ ninja-build fontconfig fonts-dejavu-core xvfb xauth poppler-utils python3
   qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace controls {
@@ -111,6 +112,21 @@ public:
   virtual void showModal(const QString &window) = 0;
 };
 
+// One HTTP GET; the reply comes back on the window's thread once the
+// transfer has ended, whole or not.
+struct HttpReply {
+  bool completed = false; // the server answered and the body arrived whole
+  int status = 0;         // the HTTP status
+  QByteArray body;
+  QString error;
+};
+
+class HttpService {
+public:
+  virtual ~HttpService() = default;
+  virtual void get(const QString &url, std::function<void(const HttpReply &)> done) = 0;
+};
+
 struct Services {
   MessageService *messages = nullptr;
   FileDialogService *fileDialog = nullptr;
@@ -118,6 +134,7 @@ struct Services {
   ClockService *clock = nullptr;
   FileInfoService *fileInfo = nullptr;
   WindowService *windows = nullptr;
+  HttpService *http = nullptr;
 };
 
 } // namespace controls

@@ -436,8 +436,10 @@ void Qmodelop::Text2_KeyPress(int keyAscii)
     focusedControl = QStringLiteral("Text2");
     return;
   }
-  if (keyAscii == 13)
-    return; // the results entry opens here
+  if (keyAscii == 13) {
+    mnuactualiza_Click();
+    return;
+  }
   const int last = jornadaCount();
   if (keyAscii == 43 || keyAscii == 98) {
     jornada = static_cast<int16_t>(jornada + (keyAscii == 43 ? 1 : 5));

@@ -45,12 +45,22 @@ std::optional<StoreSlots> parseStore(const QByteArray &bytes, QString *error)
   StoreSlots store;
   while (!reader.onlyBlanksLeft()) {
     const std::optional<QString> number = reader.next();
+    const int line = reader.line();
     const std::optional<QString> code = reader.next();
     if (!number)
       break;
     if (store.numbers.size() == kStoreSlots) {
       if (error)
         *error = QStringLiteral("El archivo de pronósticos tiene más de %1 líneas.").arg(kStoreSlots);
+      return std::nullopt;
+    }
+    // Each line is a slot number of two digits and a code of 30 characters.
+    bool digits = !number->isEmpty() && number->size() <= 2;
+    for (QChar c : *number)
+      digits = digits && c.isDigit();
+    if (!digits || !code || reader.line() != line || code->size() > kCodeLength) {
+      if (error)
+        *error = QStringLiteral("La línea %1 del archivo de pronósticos no es un número y un código.").arg(line);
       return std::nullopt;
     }
     store.numbers.append(text::ival(*number));

@@ -15,6 +15,7 @@ QString commandLineUsage()
   return QStringLiteral("Uso: vaticor-cli ARCHIVO [--division 2] [--jornada J] VISTA [opciones]\n"
                         "     vaticor-cli ARCHIVO quiniela|guardar --numero N PASO...  (PASO: D/J/M o D/J/todo)\n"
                         "     vaticor-cli ARCHIVO pronostico|estadistica --numero N\n"
+                        "     vaticor-cli ARCHIVO [--division 2] --jornada J jornada --resultados PARES --actuales JJjj\n"
                         "Vistas: %1\n"
                         "Opciones de clasificacion: --sort K (0..6)  --desde J (jornada inicial)\n")
       .arg(knownViews().join(QStringLiteral(", ")));
@@ -114,6 +115,7 @@ CommandLineResult runCommandLine(const QStringList &args)
 {
   QStringList positional;
   std::optional<int> division, jornada, sortKey, firstJornada, number;
+  std::optional<QString> results, current;
   for (int i = 0; i < args.size(); ++i) {
     const QString &a = args[i];
     if (!a.startsWith(QStringLiteral("--"))) {
@@ -122,6 +124,10 @@ CommandLineResult runCommandLine(const QStringList &args)
     }
     if (i + 1 >= args.size())
       return failure(1, QStringLiteral("Falta el valor de %1\n").arg(a) + commandLineUsage());
+    if (a == QStringLiteral("--resultados") || a == QStringLiteral("--actuales")) {
+      (a == QStringLiteral("--resultados") ? results : current) = args[++i];
+      continue;
+    }
     const std::optional<int> value = parseNumber(args[++i]);
     if (!value)
       return failure(1, QStringLiteral("Valor no numérico para %1: %2\n").arg(a, args[i]));
@@ -162,6 +168,11 @@ CommandLineResult runCommandLine(const QStringList &args)
     return failure(1, QStringLiteral("--numero sólo vale para las vistas de la quiniela.\n"));
   if (coupon && (division || jornada))
     return failure(1, QStringLiteral("La vista %1 no admite --division ni --jornada.\n").arg(view));
+  const bool entry = view == QStringLiteral("jornada");
+  if (entry && (!jornada || !results || !current))
+    return failure(1, QStringLiteral("La vista jornada pide --jornada J, --resultados PARES y --actuales JJjj.\n"));
+  if (!entry && (results || current))
+    return failure(1, QStringLiteral("--resultados y --actuales sólo valen para la vista jornada.\n"));
   if (division && *division != 1 && *division != 2)
     return failure(1, QStringLiteral("La división debe ser 1 o 2.\n"));
   if (sortKey && (*sortKey < 0 || *sortKey > 6))
@@ -225,6 +236,24 @@ CommandLineResult runCommandLine(const QStringList &args)
     form.showDivision();
   }
 
+  if (entry) {
+    // The key box's Enter opens the entry; Enter stores the results typed
+    // (the archive question answered OK); Enter on the jornadas line writes the file.
+    form.Text2_KeyPress(13);
+    form.Text4.text = *results;
+    form.Text4_KeyPress(13);
+    if (form.archivePending) {
+      form.Text4.text = *current;
+      form.Text4_KeyPress(13);
+    }
+    CommandLineResult result;
+    for (const controls::Message &m : messages.messages) {
+      result.lines.append(m.title);
+      result.lines += QString(m.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+    }
+    result.lines += viewLines(form, view);
+    return result;
+  }
   if (view == QStringLiteral("clasificacion")) {
     if (sortKey)
       form.sortKey = static_cast<int16_t>(*sortKey);

@@ -29,7 +29,7 @@ QStringList knownViews()
   return {QStringLiteral("general"), QStringLiteral("clasificacion"), QStringLiteral("cuadrante"),
           QStringLiteral("evolucion-equipos"), QStringLiteral("evolucion-signos"), QStringLiteral("equivalente"),
           QStringLiteral("quiniela"), QStringLiteral("guardar"), QStringLiteral("pronostico"),
-          QStringLiteral("estadistica")};
+          QStringLiteral("estadistica"), QStringLiteral("jornada")};
 }
 
 QStringList viewLines(const Qmodelop &f, const QString &view)
@@ -75,6 +75,9 @@ QStringList viewLines(const Qmodelop &f, const QString &view)
     appendGrid(out, f.tablap);
     appendLabel(out, f.Label46);
     appendLabel(out, f.Label9);
+  } else if (view == QStringLiteral("jornada")) {
+    appendList(out, f.List1);
+    appendList(out, f.List6);
   } else if (view == QStringLiteral("estadistica")) {
     appendGrid(out, f.tablac);
     appendGrid(out, f.tablacs);

@@ -18,8 +18,7 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
   mnuAyuda.caption = QStringLiteral("A&yuda");
   mnuSalir.caption = QStringLiteral("Sa&lir");
   // Entries whose work is not in the program yet stay visible but disabled.
-  for (MenuEntry *m : {&mnuActTI, &mnuactualiza, &mnuActGI, &mnuProMmnu, &mnuIventana, &mnupronos, &mnucreditos,
-                       &mnuAyuda})
+  for (MenuEntry *m : {&mnuIventana, &mnucreditos, &mnuAyuda})
     m->enabled = false;
 
   Command3.caption = QStringLiteral("Jornada Equivalente");
@@ -49,6 +48,8 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
   Label10.caption = QStringLiteral(" Clasf. General  Jorn: ");
   Label11.caption = QStringLiteral(" 1ª  DIVISIÓN  Puntos");
   Frame10.caption = QStringLiteral("     Actualiza la Jornada Visualizada");
+  Label15.caption = QStringLiteral("1|||5||||0||||5||||0||||5");
+  updateServer = kUpdateServer;
 
   for (auto *list : {&List1, &List6, &List7, &List8, &List14})
     list->fontName = QStringLiteral("Lucida Console"), list->fontSize = 8;

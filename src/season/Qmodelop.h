@@ -29,6 +29,7 @@ using controls::Panel;
 using controls::TextBox;
 
 constexpr int kMaxTeams = season::kMaxTeams;
+extern const QString kUpdateServer;
 
 template <typename T> using TeamArray = std::array<T, kMaxTeams + 1>; // slots 0..22
 
@@ -74,6 +75,10 @@ public:
 
   // ---- loading, start-up and exit ----
   int16_t transferMode = 0;
+  bool entryOpen = false;      // the results entry is open
+  bool archivePending = false; // the current-jornadas line is open
+  QString updateServer;        // base address of the update server, ending in "/"
+  bool downloading = false;
   bool recomputeStandings = true;
   bool exitConfirmed = false;
   bool endRequested = false; // the program is to end (the window closes)
@@ -120,7 +125,7 @@ public:
   controls::Geometry windowGeometry;
   QString focusedControl;
 
-  Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label9, Label10, Label11, Label14, Label17, Label18,
+  Label Label1, Label2, Label3, Label4, Label5, Label6, Label15, Label7, Label9, Label10, Label11, Label14, Label17, Label18,
       Label20, Label21, Label22, Label25, Label27, Label34, Label39, Label46, Label47, Label49, Label51, Label53,
       label42;
   std::array<CheckBox, 14> Check2;
@@ -206,8 +211,19 @@ public:
   void evolutionCounts(int v);
   void List2_Click(int index);
   void Command4_Click();
-  // The jornada keys of the black box: "+"/"-" one jornada, "b"/"c" five.
+  // The jornada keys of the black box: "+"/"-" one jornada, "b"/"c" five, Enter the entry.
   void Text2_KeyPress(int keyAscii);
+
+  // ---- entering and archiving results, downloading ----
+  void mnuactualiza_Click();
+  void storeTypedResults();
+  void archiveJornadas();
+  void Text4_KeyPress(int keyAscii);
+  void mnuActTI_Click();
+  void mnuActGI_Click();
+  QString downloadFileName() const;
+  void requestDownload();
+  void Inet1_StateChanged(const controls::HttpReply &reply);
 
   // ---- coupon ----
   void Command13_Click();

@@ -1,0 +1,91 @@
+// Fetching the current season's file, or its forecast store, from the update
+// server. Nothing reaches the disk unless the whole body reads as what it
+// should be: a failed transfer never replaces a good file.
+#include "forecast/ForecastStore.h"
+#include "season/Qmodelop.h"
+#include "season/SeasonFile.h"
+#include "text/SequentialFile.h"
+#include "text/TextRules.h"
+
+namespace vaticor {
+
+// No public update server exists yet; the season can be brought up to date
+// from the openfootball results instead.
+const QString kUpdateServer = QStringLiteral("https://actualizaciones.vaticor.invalid/");
+
+void Qmodelop::mnuActTI_Click()
+{
+  transferMode = 1;
+  requestDownload();
+}
+
+void Qmodelop::mnuActGI_Click()
+{
+  transferMode = 2;
+  requestDownload();
+}
+
+QString Qmodelop::downloadFileName() const
+{
+  const QString digits = seasonDigits(services.clock->today());
+  if (transferMode == 1)
+    return QStringLiteral("Edato") + digits + QStringLiteral(".txt");
+  if (transferMode == 2)
+    return QStringLiteral("gprono") + digits + QStringLiteral(".txt");
+  return QString();
+}
+
+void Qmodelop::requestDownload()
+{
+  const QString name = downloadFileName();
+  if (name.isEmpty() || !services.http)
+    return;
+  downloading = true;
+  services.http->get(updateServer + name, [this](const controls::HttpReply &reply) { Inet1_StateChanged(reply); });
+}
+
+void Qmodelop::Inet1_StateChanged(const controls::HttpReply &reply)
+{
+  downloading = false;
+  const QString name = downloadFileName();
+  if (name.isEmpty())
+    return;
+  auto notDone = [this] {
+    services.messages->show(QStringLiteral("Actualización NO Realizada"), QStringLiteral("Vaticor"),
+                            controls::MessageIcon::Critical);
+  };
+  // An error page, a refused connection or a body cut short is no update.
+  if (!reply.completed || reply.status < 200 || reply.status > 299 || reply.body.size() < 5)
+    return notDone();
+  const QByteArray bytes = reply.body + "\r\n";
+  std::optional<season::Season> fetched;
+  if (transferMode == 1) {
+    fetched = season::parseSeasonText(text::decodeDataFile(bytes), nullptr);
+    if (!fetched)
+      return notDone();
+  } else if (!forecast::parseStore(bytes, nullptr)) {
+    return notDone();
+  }
+  const QString path = workDir + name;
+  const QString error = text::writeFileAtomically(path, bytes);
+  if (!error.isEmpty()) {
+    services.messages->show(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
+    return;
+  }
+  if (transferMode == 1) {
+    seasonFilePath = path;
+    season = std::move(*fetched);
+    jornada = static_cast<int16_t>(season.storedJornada(1));
+    Text1.text = text::left(season.record(season::kJornadasRecord), 2);
+    division = 1;
+    showSeasonCaption();
+    showDivision();
+    // The jornadas line opens, so that the file is rewritten in the program's own layout.
+    archivePending = false;
+    archiveJornadas();
+  }
+  services.messages->show(QStringLiteral("Actualización Realizada"), QStringLiteral("Vaticor"),
+                          controls::MessageIcon::Critical);
+}
+
+} // namespace vaticor

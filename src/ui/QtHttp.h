@@ -1,0 +1,23 @@
+#pragma once
+// HTTP GET through Qt's network access (HTTP and HTTPS). The reply is handed
+// back on the thread that asked, once the transfer has ended.
+
+#include "controls/Services.h"
+
+#include <QNetworkAccessManager>
+
+namespace ui {
+
+class QtHttp : public controls::HttpService {
+public:
+  void get(const QString &url, std::function<void(const controls::HttpReply &)> done) override;
+  // Told as the body arrives: bytes received and expected (-1 when unknown).
+  std::function<void(qint64, qint64)> onProgress;
+  // Told when a transfer starts or ends, for the window's progress line.
+  std::function<void(bool)> onRunning;
+
+private:
+  QNetworkAccessManager manager_;
+};
+
+} // namespace ui
