@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -99,10 +101,11 @@ private slots:
     QVERIFY(saveShot(w, QStringLiteral("window-1a-start.png")));
   }
 
-  // Every view, in both divisions: the characters the program writes take one
-  // width each in the font the lists and grids use, so the character at place
-  // i of every line stands at the same x; and no text is cut by its cell.
-  void viewsWriteInAlignedUncutColumns_data()
+  // Every view, in both divisions, at 1366x768: each list and grid lies whole
+  // in the window with no scrolling; the characters the program writes take
+  // one width each in the font the lists use, so the character at place i of
+  // every line stands at the same x; and no text is cut by its cell.
+  void everyViewShowsWholeAlignedAndUncut_data()
   {
     QTest::addColumn<int>("division");
     QTest::addColumn<int>("view");
@@ -111,22 +114,32 @@ private slots:
       for (int v = 0; v < 5; ++v)
         QTest::addRow("%dª %s", division, views[v]) << division << v;
   }
-  void viewsWriteInAlignedUncutColumns()
+  void everyViewShowsWholeAlignedAndUncut()
   {
     QFETCH(int, division);
     QFETCH(int, view);
     Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
     auto &w = *p.window;
+    w.resize(1366, 768);
     if (division == 2)
       QTest::mouseClick(w.Command6, Qt::LeftButton);
     QPushButton *buttons[] = {w.Command7, w.Command12, w.Command11, w.Command4, w.Command3};
     QTest::mouseClick(buttons[view], Qt::LeftButton);
     QVERIFY(saveShot(w, QStringLiteral("view-%1-%2.png").arg(division).arg(view)));
+    const QScrollArea *views = w.findChild<QScrollArea *>();
+    QCOMPARE(views->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(views->horizontalScrollBar()->maximum(), 0);
+    const QRect viewArea(views->viewport()->mapTo(&w, QPoint()), views->viewport()->size());
     int shown = 0;
     for (QAbstractItemView *list : w.findChildren<QAbstractItemView *>()) {
       if (!list->isVisible())
         continue;
       ++shown;
+      const QRect onWindow(list->mapTo(&w, QPoint()), list->size());
+      QVERIFY2(w.rect().contains(onWindow) && (!views->isAncestorOf(list) || viewArea.contains(onWindow)),
+               qPrintable(list->objectName()));
+      QVERIFY2(list->horizontalScrollBar()->maximum() == 0 && list->verticalScrollBar()->maximum() == 0,
+               qPrintable(list->objectName()));
       const QFontMetricsF metrics(list->font());
       const qreal cell = metrics.horizontalAdvance(u'0');
       for (QChar c : QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ.-|ÇÉÑª±»«· "))

@@ -3,7 +3,7 @@
 #include "ui/Fonts.h"
 
 #include <QHeaderView>
-#include <QScrollBar>
+#include <QStyle>
 
 namespace ui {
 
@@ -18,7 +18,11 @@ GridWidget::GridWidget(QWidget *parent) : QTableWidget(parent)
   setWordWrap(false);
   setSortingEnabled(false);
   setFocusPolicy(Qt::NoFocus);
-  verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 4);
+  // One pixel for the grid line under the text: rows as tight as the text
+  // allows (the hidden header would otherwise impose its own font's height).
+  const int rowHeight = QFontMetrics(font()).height() + 1;
+  verticalHeader()->setMinimumSectionSize(rowHeight);
+  verticalHeader()->setDefaultSectionSize(rowHeight);
   connect(this, &QTableWidget::cellClicked, this, &GridWidget::cellPicked);
 }
 
@@ -80,7 +84,6 @@ ListWidget::ListWidget(QWidget *parent) : QListWidget(parent)
 {
   setFont(fixedFont(8));
   setTextElideMode(Qt::ElideNone);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setFocusPolicy(Qt::NoFocus);
   setUniformItemSizes(true);
   connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem *it) { emit linePicked(row(it)); });
@@ -105,13 +108,14 @@ void ListWidget::draw(const controls::ListBox &list)
   }
 }
 
-int ListWidget::fullWidth(int minChars) const
+QSize ListWidget::fullSize(int minChars, int minRows) const
 {
   const QFontMetrics metrics(font());
-  int widest = metrics.horizontalAdvance(QString(minChars, u'0'));
-  for (int i = 0; i < count(); ++i)
-    widest = std::max(widest, metrics.horizontalAdvance(item(i)->text()));
-  return widest + 2 * frameWidth() + 12 + verticalScrollBar()->sizeHint().width();
+  // Qt draws an item's text this far in from each side of the line.
+  const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+  const int width = std::max(sizeHintForColumn(0), metrics.horizontalAdvance(QString(minChars, u'0')) + 2 * textMargin);
+  const int rowHeight = count() > 0 ? sizeHintForRow(0) : metrics.height();
+  return {width + 2 * frameWidth(), std::max(count(), minRows) * rowHeight + 2 * frameWidth()};
 }
 
 } // namespace ui

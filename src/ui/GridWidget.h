@@ -27,8 +27,9 @@ class ListWidget : public QListWidget {
 public:
   explicit ListWidget(QWidget *parent = nullptr);
   void draw(const controls::ListBox &list);
-  // Width of the longest line plus the frame; at least minChars characters.
-  int fullWidth(int minChars = 0) const;
+  // The size that shows every line whole without scrolling; at least minChars
+  // characters wide and minRows lines high, so that a panel keeps its size.
+  QSize fullSize(int minChars = 0, int minRows = 0) const;
 
 signals:
   void linePicked(int index);

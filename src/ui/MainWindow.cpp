@@ -54,11 +54,23 @@ MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(p
   auto *central = new QWidget(this);
   auto *outer = new QVBoxLayout(central);
   outer->setContentsMargins(4, 4, 4, 4);
+  // The layouts keep every control at least at its own size, so they never
+  // overlap; these floors keep room for a view even in a small window.
+  outer->addStrut(1000);
   auto *columns = new QHBoxLayout;
+  columns->addStrut(560);
+  columns->setSpacing(10);
   columns->addWidget(buildLeftColumn(), 0);
   auto *right = new QVBoxLayout;
-  right->addWidget(buildTopBar());
-  right->addWidget(buildMatchPanel());
+  right->setSpacing(4);
+  // The boxes and buttons stand in a block beside the jornada's matches rather
+  // than in rows above them, which leaves the views the height to show every
+  // row of a 22-team division.
+  auto *top = new QHBoxLayout;
+  top->addWidget(buildControls(), 0, Qt::AlignTop);
+  top->addSpacing(8);
+  top->addWidget(buildMatchPanel(), 1);
+  right->addLayout(top);
   right->addWidget(buildViewArea(), 1);
   columns->addLayout(right, 1);
   outer->addLayout(columns, 1);
@@ -70,8 +82,19 @@ MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(p
   Label2->setFrameShape(QFrame::StyledPanel);
   outer->addWidget(Label2);
   setCentralWidget(central);
-  // Roomy where the screen allows, never larger than it (1024x768 included).
-  QSize size(1180, 740);
+  // The controls' own names, for messages about them.
+  const std::pair<QWidget *, const char *> named[] = {
+      {tablag, "tablag"}, {tab1, "tab1"}, {tabl1x2, "tabl1x2"}, {List1, "List1"}, {List6, "List6"},
+      {List7, "List7"},   {List8, "List8"}};
+  for (auto [widget, name] : named)
+    widget->setObjectName(QLatin1String(name));
+  for (int i = 0; i < 5; ++i) {
+    List12[i]->setObjectName(QStringLiteral("List12(%1)").arg(i));
+    List2[i]->setObjectName(QStringLiteral("List2(%1)").arg(i));
+    List3[i]->setObjectName(QStringLiteral("List3(%1)").arg(i));
+  }
+  // Every view shows whole at 1366x768; a smaller screen scrolls the views.
+  QSize size(1366, 768);
   if (const QScreen *screen = QGuiApplication::primaryScreen())
     size = size.boundedTo(screen->availableGeometry().size());
   resize(size);
@@ -112,10 +135,11 @@ QWidget *MainWindow::buildLeftColumn()
   QFont bold = Label18->font();
   bold.setBold(true);
   Label18->setFont(bold);
+  // On a narrow screen the season's title takes two lines rather than widening the column.
+  Label18->setWordWrap(true);
   Label10 = newLabel(panel, true);
   Label11 = newLabel(panel, true);
   tablag = new GridWidget(panel);
-  tablag->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   tablag->viewport()->installEventFilter(this);
   connect(tablag, &GridWidget::cellPicked, this,
           [this](int r, int c) {
@@ -128,16 +152,18 @@ QWidget *MainWindow::buildLeftColumn()
   layout->addWidget(Label18);
   layout->addWidget(Label10);
   layout->addWidget(Label11);
-  layout->addWidget(tablag, 1);
+  layout->addWidget(tablag);
+  layout->addStretch(1);
   layout->addWidget(Label3);
   return panel;
 }
 
-QWidget *MainWindow::buildTopBar()
+QWidget *MainWindow::buildControls()
 {
-  auto *bar = new QWidget;
-  auto *grid = new QGridLayout(bar);
+  auto *block = new QWidget;
+  auto *grid = new QGridLayout(block);
   grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(4);
 
   auto *jornadaCaption = new QLabel(QStringLiteral("Jornada:"));
   Text1 = new QLineEdit;
@@ -183,17 +209,12 @@ QWidget *MainWindow::buildTopBar()
   boxes->addSpacing(12);
   boxes->addWidget(couponCaption);
   boxes->addWidget(Text3);
-  boxes->addSpacing(12);
-  boxes->addWidget(Command6);
-  boxes->addWidget(Command30);
   boxes->addStretch(1);
-  auto *views = new QHBoxLayout;
-  for (QPushButton *b : {Command7, Command12, Command11, Command4, Command3})
-    views->addWidget(b);
-  views->addStretch(1);
-  grid->addLayout(boxes, 0, 0);
-  grid->addLayout(views, 1, 0);
-  return bar;
+  grid->addLayout(boxes, 0, 0, 1, 2);
+  QPushButton *const order[] = {Command6, Command30, Command7, Command12, Command11, Command4, Command3};
+  for (int i = 0; i < 7; ++i)
+    grid->addWidget(order[i], 1 + i / 2, i % 2);
+  return block;
 }
 
 QWidget *MainWindow::buildMatchPanel()
@@ -206,27 +227,27 @@ QWidget *MainWindow::buildMatchPanel()
   List6 = new ListWidget(Frame2);
   List7 = new ListWidget(Frame2);
   List8 = new ListWidget(Frame2);
-  for (ListWidget *list : {List1, List6, List7, List8})
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   layout->addWidget(List1);
   layout->addWidget(List6);
-  layout->addSpacing(16);
+  layout->addSpacing(10);
   layout->addWidget(List7);
   layout->addWidget(List8);
-  layout->addSpacing(16);
+  layout->addSpacing(10);
 
   auto *locator = new QVBoxLayout;
   Label19[0] = newLabel(Frame2, true);
   Label19[1] = newLabel(Frame2, true);
   Label21 = newLabel(Frame2, true);
   Label20 = newLabel(Frame2, true);
+  // The season's path takes the room left and no more, so that a long path
+  // never widens the window past a small screen.
   Label1 = newLabel(Frame2);
+  Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   for (QLabel *l : {Label19[0], Label19[1], Label21, Label20})
     locator->addWidget(l);
   locator->addStretch(1);
   locator->addWidget(Label1);
-  layout->addLayout(locator);
-  layout->addStretch(1);
+  layout->addLayout(locator, 1);
   return Frame2;
 }
 
@@ -246,8 +267,6 @@ QWidget *MainWindow::buildViewArea()
     v->setContentsMargins(0, 0, 0, 0);
     Label4 = newLabel(Frame5, true);
     tab1 = new GridWidget(Frame5);
-    tab1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tab1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(tab1, &GridWidget::cellPicked, this, [this](int r, int c) {
       run([this, r, c] {
         moveTo(form_.tab1, r, c);
@@ -323,8 +342,6 @@ QWidget *MainWindow::buildViewArea()
     v->setContentsMargins(0, 0, 0, 0);
     Label53 = newLabel(Frame17, true);
     tabl1x2 = new GridWidget(Frame17);
-    tabl1x2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tabl1x2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Label14 = newLabel(Frame17, true);
     v->addWidget(Label53);
     v->addWidget(tabl1x2, 0, Qt::AlignLeft);
@@ -359,9 +376,9 @@ void MainWindow::drawLabel(QLabel *widget, const controls::Label &label)
     widget->setStyleSheet(style);
 }
 
-void MainWindow::fitList(ListWidget *list, int minChars)
+void MainWindow::fitList(ListWidget *list, int minChars, int minRows)
 {
-  list->setFixedWidth(list->fullWidth(minChars));
+  list->setFixedSize(list->fullSize(minChars, minRows));
 }
 
 void MainWindow::refresh()
@@ -378,6 +395,7 @@ void MainWindow::refresh()
   mnuAyuda->setEnabled(f.mnuAyuda.enabled);
 
   drawLabel(Label1, f.Label1);
+  Label1->setToolTip(Label1->text());
   drawLabel(Label2, f.Label2);
   drawLabel(Label3, f.Label3);
   drawLabel(Label4, f.Label4);
@@ -404,48 +422,45 @@ void MainWindow::refresh()
     Text3->setText(f.Text3.text);
 
   tablag->draw(f.tablag);
-  tablag->setFixedWidth(tablag->fullSize().width());
+  tablag->setFixedSize(tablag->fullSize());
   Frame2->setVisible(f.Frame2.visible);
   List1->draw(f.List1);
   List6->draw(f.List6);
   List7->draw(f.List7);
   List8->draw(f.List8);
-  fitList(List1, 16);
-  fitList(List6, 2);
-  fitList(List7, 20);
-  fitList(List8, 2);
-  const int matchRows = std::max({List1->count(), List7->count(), 13});
-  const int listHeight = matchRows * List1->sizeHintForRow(0) + 2 * List1->frameWidth() + 2;
-  for (ListWidget *list : {List1, List6, List7, List8})
-    list->setFixedHeight(std::max(listHeight, 60));
-  Frame2->setMinimumHeight(std::max(listHeight, 60));
+  // Room for a 2ª División jornada whatever is shown, so the panel keeps its size.
+  const int matchRows = std::max({List1->count(), List6->count(), List7->count(), List8->count(), 13});
+  fitList(List1, 16, matchRows);
+  fitList(List6, 2, matchRows);
+  fitList(List7, 20, matchRows);
+  fitList(List8, 2, matchRows);
 
   Frame5->setVisible(f.Frame5.visible);
   tab1->draw(f.tab1);
   tab1->setFixedSize(tab1->fullSize());
+  // The lists of one view share one height: the longest of them.
   Frame7->setVisible(f.Frame7.visible);
+  int rows = 0;
   for (int i = 0; i < 5; ++i) {
     List12[i]->draw(f.List12[i]);
-    fitList(List12[i]);
+    rows = std::max(rows, List12[i]->count());
   }
+  for (ListWidget *list : List12)
+    fitList(list, 0, rows);
   Frame15->setVisible(f.Frame15.visible);
+  rows = 0;
   for (int i = 0; i < 5; ++i) {
     List2[i]->draw(f.List2[i]);
     List3[i]->draw(f.List3[i]);
-    fitList(List2[i], 18);
-    fitList(List3[i], 5);
+    rows = std::max({rows, List2[i]->count(), List3[i]->count()});
+  }
+  for (int i = 0; i < 5; ++i) {
+    fitList(List2[i], 18, rows);
+    fitList(List3[i], 5, rows);
   }
   Frame17->setVisible(f.Frame17.visible);
   tabl1x2->draw(f.tabl1x2);
   tabl1x2->setFixedSize(tabl1x2->fullSize());
-
-  for (ListWidget *list : List12)
-    list->setMinimumHeight(std::min(26, list->count() + 1) * std::max(list->sizeHintForRow(0), 12));
-  for (int i = 0; i < 5; ++i) {
-    const int h = std::min(26, List2[i]->count() + 1) * std::max(List2[i]->sizeHintForRow(0), 12);
-    List2[i]->setMinimumHeight(h);
-    List3[i]->setMinimumHeight(h);
-  }
   // A handler asks for the focus once; kept, it would pull the focus back on
   // every later redraw (a mouse move) and eat what the user types elsewhere.
   if (f.focusedControl == QStringLiteral("Text2"))

@@ -64,11 +64,11 @@ private:
   QPushButton *button(const QString &caption);
   void buildMenus();
   QWidget *buildLeftColumn();
-  QWidget *buildTopBar();
+  QWidget *buildControls();
   QWidget *buildMatchPanel();
   QWidget *buildViewArea();
   void drawLabel(QLabel *widget, const controls::Label &label);
-  void fitList(ListWidget *list, int minChars = 0);
+  void fitList(ListWidget *list, int minChars, int minRows);
 
   vaticor::Qmodelop &form_;
   bool closing_ = false;
