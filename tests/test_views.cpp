@@ -699,6 +699,146 @@ private slots:
     }
   }
 
+  // ---- jornadas ten by ten ----
+
+  void tenByTen_data()
+  {
+    QTest::addColumn<int>("jornada");
+    QTest::addColumn<QList<int>>("shown"); // the jornada in lists 0..9, 0 for an empty list
+    QTest::newRow("23") << 23 << QList<int>{19, 20, 21, 22, 23, 14, 15, 16, 17, 18};
+    QTest::newRow("6") << 6 << QList<int>{2, 3, 4, 5, 6, 0, 0, 0, 0, 1};
+  }
+
+  void tenByTen()
+  {
+    QFETCH(int, jornada);
+    QFETCH(QList<int>, shown);
+    FormFixture f;
+    QVERIFY(loadNamed(f, "twenty"));
+    f.form->jornada = static_cast<int16_t>(jornada);
+    f.form->Command8_Click();
+    for (int k = 0; k < 10; ++k) {
+      const QString heading = shown[k] ? QString(" Jornada %1   ---------").arg(shown[k], 2, 10, QChar('0')) : QString();
+      QCOMPARE(f.form->List10[k].item(1), heading);
+      QCOMPARE(f.form->List10[k].count(), shown[k] ? 13 : 0);
+    }
+    // Jornada 5 of the hand-written calendar: T1001-T1002 0-2, T1005-T1006 unplayed.
+    if (jornada == 6) {
+      QCOMPARE(f.form->List10[3].item(3), QString(" 1 T1001-T1002"));
+      QCOMPARE(f.form->List11[3].item(3), QString("02 2"));
+      QCOMPARE(f.form->List11[3].item(5), QString(".. -"));
+    }
+    QCOMPARE(f.form->currentView, 8);
+  }
+
+  // A 3-1 reads "31 1"; the block moves by ten, at most to the season's end.
+  void tenByTenMoves()
+  {
+    FormFixture f;
+    QVERIFY(loadNamed(f, "twenty"));
+    f.form->jornada = 25;
+    f.form->Command25_Click();
+    QCOMPARE(f.form->tenBlockEnd, int16_t(10));
+    QCOMPARE(f.form->List10[4].item(1), QString(" Jornada 10   ---------"));
+    f.form->tenBlockEnd = 35;
+    f.form->Command26_Click();
+    QCOMPARE(f.form->tenBlockEnd, int16_t(38));
+    QCOMPARE(f.form->List10[4].item(1), QString(" Jornada 25   ---------"));
+    // Jornada 24 is jornada 5 exchanged: T1002-T1001 3-1 leads it.
+    QCOMPARE(f.form->List10[3].item(3), QString(" 1 T1002-T1001"));
+    QCOMPARE(f.form->List11[3].item(3), QString("31 1"));
+    int row = 1;
+    while (row < 20 && f.form->tablag.text(row, 1) != " T1002")
+      ++row;
+    f.form->tablag_Click(row, 1); // T1002 in the general standings: marked in each jornada listed
+    QCOMPARE(f.form->List10[3].listIndex(), 3);
+    QCOMPARE(f.form->List11[3].listIndex(), 3);
+  }
+
+  // ---- team history ----
+
+  void teamHistory()
+  {
+    FormFixture f;
+    QVERIFY(loadNamed(f, "twenty"));
+    vaticor::Qmodelop &q = *f.form;
+    q.Text1.text = "45";
+    q.historyLast = 18;
+    q.Command27_Click();
+    QCOMPARE(q.Text1.text, QString(" 38"));
+    QCOMPARE(q.Frame8.caption, QString("  1ª Div. Jornada= 38  Historial de cada Equipo, por Jornadas. "));
+    QVERIFY(q.Label38.caption.startsWith("Jnd 15-T1015 Cs Fu Jnd 16-T1016"));
+    q.Command27_Click();
+    QVERIFY(q.Label38.caption.startsWith("Jnd 15-T1015"));
+    q.historyLast = 6;
+    q.Command9_Click();
+    // T1002 won 2-0 away at T1001 in jornada 5 and 3-1 at home to it in 24.
+    QCOMPARE(q.List13[1].lines(), (QStringList{" 5 T1001 -V-- 02", "24 C-T1001- 31"}));
+    QCOMPARE(q.List13[1].selectedLines(), (QList<int>{0, 1}));
+    QCOMPARE(q.List13[0].selectedLines(), QList<int>{}); // T1001 lost both
+    QCOMPARE(q.List13[3].lines(), QStringList{"15 C-T1009- 21"});
+    QCOMPARE(q.List13[3].selectedLines(), QList<int>{0});
+    q.List13[0].setListIndex(1);
+    q.List13_Click(0); // the foot of an even list moves forward
+    QVERIFY(q.Label38.caption.startsWith("Jnd  7-T1007"));
+  }
+
+  // ---- results by goal difference ----
+
+  void resultsByDifference()
+  {
+    TestSeason s(22, 4);
+    s.setCurrentJornadas("0501");
+    playAll(s, 1, {{1, 1, 2, 3, 3}, {1, 3, 4, 1, 1}, {2, 5, 6, 2, 0}, {3, 7, 8, 0, 3}, {4, 3, 22, 4, 0},
+                   {5, 9, 10, 1, 0}});
+    FormFixture f;
+    QVERIFY(f.load(s));
+    f.form->Text1.text = "04";
+    f.form->Command10_Click();
+    const auto &l = f.form->List9;
+    QCOMPARE(l[0].lines(), QStringList{"04-T1003-T1022=40"}); // cell 66: home 3, away 22
+    QCOMPARE(l[1].lines(), QStringList{"02-T1005-T1006=20"}); // 1-0 of jornada 5 left out
+    QCOMPARE(l[2].lines(), QStringList{"01-T1003-T1004=11"});
+    QCOMPARE(l[3].lines(), QStringList{"01-T1001-T1002=33"});
+    QCOMPARE(l[4].lines(), QStringList());
+    QCOMPARE(l[5].lines().mid(0, 1), QStringList{"03-T1007-T1008=03"});
+    QCOMPARE(l[5].lines().mid(5), (QStringList{"  2   2   4   1", " 40% 40% 80% 20%"}));
+    // T1004 drew 1-1 away in jornada 1: a highlighted line of its history.
+    f.form->Command9_Click();
+    QCOMPARE(f.form->List13[3].item(0), QString(" 1 T1003 -V-- 11"));
+    QCOMPARE(f.form->List13[3].selectedLines(), QList<int>{0});
+  }
+
+  void statistics_data()
+  {
+    QTest::addColumn<QList<int>>("counts");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("10 5 5") << QList<int>{4, 6, 3, 2, 4, 1} << QStringList{" 10   5  15   5", " 50% 25% 75% 25%"};
+    QTest::newRow("no draw") << QList<int>{4, 6, 0, 0, 4, 1} << QStringList{" 10   0  10   5", "  0%  0%  0%  0%"};
+    QTest::newRow("halves to even") << QList<int>{1, 0, 1, 0, 0, 6} << QStringList{"  1   1   2   6", " 12% 12% 25% 75%"};
+  }
+
+  void statistics()
+  {
+    QFETCH(QList<int>, counts);
+    const QStringList block = vaticor::resultStatistics(counts[0], counts[1], counts[2], counts[3], counts[4], counts[5]);
+    QCOMPARE(block.mid(0, 4), (QStringList{"", " ==============", "Estadistica:", "Uns  Xs  Uxs Ds"}));
+    QTEST(block.mid(4), "lines");
+  }
+
+  // 2012/13, 1ª División at jornada 38: every one of its 380 matches, once.
+  void realSeasonResultsByDifference()
+  {
+    FormFixture f;
+    QVERIFY(f.loadFile(testing::samplePath("Edato13.txt")));
+    f.form->Command10_Click();
+    int listed = 0;
+    for (const auto &list : f.form->List9)
+      listed += list.count();
+    QCOMPARE(listed, 380 + 6);
+    QCOMPARE(f.form->List9[5].item(f.form->List9[5].count() - 2), QString("189  84 273  107"));
+  }
+
   // Seasons at the limits (no 2ª División, two clubs, the real season) and
   // jornada boxes that make no sense: every view and click survives them, and
   // a jornada past the season shows what the season's last jornada shows.

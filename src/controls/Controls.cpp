@@ -19,6 +19,7 @@ void ListBox::clear()
 {
   lines_.clear();
   listIndex_ = -1;
+  selection_.clear();
 }
 
 namespace {
@@ -72,6 +73,17 @@ void ListBox::setListIndex(int i)
 {
   if (i >= -1 && i < lines_.size())
     listIndex_ = i;
+}
+
+void ListBox::setSelected(int i, bool on)
+{
+  if (i < 0 || i >= lines_.size())
+    return;
+  selection_.removeAll(i);
+  if (on) {
+    selection_.append(i);
+    std::sort(selection_.begin(), selection_.end());
+  }
 }
 
 void Grid::resize(int rows, int cols)

@@ -74,6 +74,10 @@ public:
   const QStringList &lines() const { return lines_; }
   int listIndex() const { return listIndex_; }
   void setListIndex(int i); // -1 clears the selection; out of range is ignored
+  // A list that highlights several lines at once (out of range is ignored).
+  void setSelected(int i, bool on);
+  bool selected(int i) const { return selection_.contains(i); }
+  const QList<int> &selectedLines() const { return selection_; }
 
   QString fontName;
   double fontSize = 0;
@@ -84,6 +88,7 @@ public:
 private:
   QStringList lines_;
   int listIndex_ = -1;
+  QList<int> selection_;
 };
 
 enum class Alignment { General, LeftTop, LeftCentre };

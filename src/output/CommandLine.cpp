@@ -17,7 +17,8 @@ QString commandLineUsage()
                         "     vaticor-cli ARCHIVO pronostico|estadistica --numero N\n"
                         "     vaticor-cli ARCHIVO [--division 2] --jornada J jornada --resultados PARES --actuales JJjj\n"
                         "Vistas: %1\n"
-                        "Opciones de clasificacion: --sort K (0..6)  --desde J (jornada inicial)\n")
+                        "Opciones de clasificacion: --sort K (0..6)  --desde J (jornada inicial)\n"
+                        "Opciones de jornadas: --hasta J; de historial: --equipos K (el último de los seis)\n")
       .arg(knownViews().join(QStringLiteral(", ")));
 }
 
@@ -114,7 +115,7 @@ QString playCoupon(Qmodelop &form, int number, const QStringList &passTexts)
 CommandLineResult runCommandLine(const QStringList &args)
 {
   QStringList positional;
-  std::optional<int> division, jornada, sortKey, firstJornada, number;
+  std::optional<int> division, jornada, sortKey, firstJornada, number, blockEnd, lastTeam;
   std::optional<QString> results, current;
   for (int i = 0; i < args.size(); ++i) {
     const QString &a = args[i];
@@ -141,6 +142,10 @@ CommandLineResult runCommandLine(const QStringList &args)
       firstJornada = value;
     else if (a == QStringLiteral("--numero"))
       number = value;
+    else if (a == QStringLiteral("--hasta"))
+      blockEnd = value;
+    else if (a == QStringLiteral("--equipos"))
+      lastTeam = value;
     else
       return failure(1, QStringLiteral("Opción desconocida: %1\n").arg(a) + commandLineUsage());
   }
@@ -179,6 +184,10 @@ CommandLineResult runCommandLine(const QStringList &args)
     return failure(1, QStringLiteral("La clave de orden debe estar entre 0 y 6.\n"));
   if ((sortKey || firstJornada) && view != QStringLiteral("clasificacion"))
     return failure(1, QStringLiteral("--sort y --desde sólo valen para la vista clasificacion.\n"));
+  if (blockEnd && view != QStringLiteral("jornadas"))
+    return failure(1, QStringLiteral("--hasta sólo vale para la vista jornadas.\n"));
+  if (lastTeam && view != QStringLiteral("historial"))
+    return failure(1, QStringLiteral("--equipos sólo vale para la vista historial.\n"));
 
   controls::MessageLog messages;
   controls::NoFileDialog noDialog;
@@ -230,6 +239,10 @@ CommandLineResult runCommandLine(const QStringList &args)
     return failure(1, QStringLiteral("Jornada fuera de 1 .. %1: %2\n").arg(last).arg(*jornada));
   if (firstJornada && outside(*firstJornada))
     return failure(1, QStringLiteral("Jornada inicial fuera de 1 .. %1: %2\n").arg(last).arg(*firstJornada));
+  if (blockEnd && outside(*blockEnd))
+    return failure(1, QStringLiteral("Jornada final fuera de 1 .. %1: %2\n").arg(last).arg(*blockEnd));
+  if (lastTeam && (*lastTeam < 1 || *lastTeam > form.teamCount()))
+    return failure(1, QStringLiteral("Equipo fuera de 1 .. %1: %2\n").arg(form.teamCount()).arg(*lastTeam));
   if (jornada) {
     form.jornada = static_cast<int16_t>(*jornada);
     form.recomputeStandings = false;
@@ -268,6 +281,16 @@ CommandLineResult runCommandLine(const QStringList &args)
     form.Command4_Click();
   } else if (view == QStringLiteral("equivalente")) {
     form.Command3_Click();
+  } else if (view == QStringLiteral("jornadas")) {
+    if (blockEnd)
+      form.tenBlockEnd = static_cast<int16_t>(*blockEnd);
+    form.Command8_Click();
+  } else if (view == QStringLiteral("historial")) {
+    if (lastTeam)
+      form.historyLast = static_cast<int16_t>(*lastTeam);
+    form.Command9_Click();
+  } else if (view == QStringLiteral("tablas1x2")) {
+    form.Command10_Click();
   }
   CommandLineResult result;
   result.lines = viewLines(form, view);

@@ -29,7 +29,8 @@ QStringList knownViews()
   return {QStringLiteral("general"), QStringLiteral("clasificacion"), QStringLiteral("cuadrante"),
           QStringLiteral("evolucion-equipos"), QStringLiteral("evolucion-signos"), QStringLiteral("equivalente"),
           QStringLiteral("quiniela"), QStringLiteral("guardar"), QStringLiteral("pronostico"),
-          QStringLiteral("estadistica"), QStringLiteral("jornada")};
+          QStringLiteral("estadistica"), QStringLiteral("jornada"), QStringLiteral("jornadas"),
+          QStringLiteral("historial"), QStringLiteral("tablas1x2")};
 }
 
 QStringList viewLines(const Qmodelop &f, const QString &view)
@@ -75,6 +76,27 @@ QStringList viewLines(const Qmodelop &f, const QString &view)
     appendGrid(out, f.tablap);
     appendLabel(out, f.Label46);
     appendLabel(out, f.Label9);
+  } else if (view == QStringLiteral("jornadas")) {
+    appendLabel(out, f.Label24);
+    for (const ListBox &list : f.List10)
+      appendList(out, list);
+    for (const ListBox &list : f.List11)
+      appendList(out, list);
+  } else if (view == QStringLiteral("historial")) {
+    out.append(f.Frame8.caption);
+    appendLabel(out, f.Label38);
+    for (const ListBox &list : f.List13)
+      appendList(out, list);
+    // The highlighted lines (matches not lost), counted from 1, list by list.
+    for (int k = 0; k < 6; ++k) {
+      QStringList numbers;
+      for (int i : f.List13[k].selectedLines())
+        numbers.append(QString::number(i + 1));
+      out.append(QStringLiteral("List13(%1): %2").arg(k).arg(numbers.join(u' ')));
+    }
+  } else if (view == QStringLiteral("tablas1x2")) {
+    for (const ListBox &list : f.List9)
+      appendList(out, list);
   } else if (view == QStringLiteral("jornada")) {
     appendList(out, f.List1);
     appendList(out, f.List6);

@@ -202,6 +202,17 @@ void Qmodelop::tablag_Click(int row, int col)
       }
     }
     break;
+  case 8:
+    for (int k = 9; k >= 0; --k) {
+      for (int line = 3; line <= n / 2 + 2; ++line) {
+        if (instr(List10[k].item(line - 1), name) > 0) {
+          List10[k].setListIndex(line - 1);
+          List11[k].setListIndex(line - 1);
+          break;
+        }
+      }
+    }
+    break;
   case 10:
     for (int r = 1; r <= n; ++r) {
       if (instr(tabl1x2.text(r, 0), name) > 0) {

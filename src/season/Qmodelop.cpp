@@ -22,6 +22,11 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
     m->enabled = false;
 
   Command3.caption = QStringLiteral("Jornada Equivalente");
+  Command8.caption = QStringLiteral("Jornadas");
+  Command9.caption = QStringLiteral("Historial   Eqps");
+  Command10.caption = QStringLiteral("Tablas 1X2 ");
+  Frame4.caption = QStringLiteral(
+      "Tabla-1X2    Tabla de Resultados. Da Nº Jornada y Resultados, clasificados por  Diferencias:");
   Command4.caption = QStringLiteral("Evolución   Signos ");
   Command6.caption = QStringLiteral(" División");
   Command7.caption = QStringLiteral("Resultados");

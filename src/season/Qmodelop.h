@@ -55,6 +55,10 @@ struct FactorWindow {
   Label Label1; // the coupon number the factors were typed for
 };
 
+// The statistics block that closes the results by goal difference, from the
+// number of results in each of the six lists.
+QStringList resultStatistics(int c0, int c1, int c2, int c3, int c4, int c5);
+
 class Qmodelop {
 public:
   explicit Qmodelop(controls::Services services);
@@ -95,6 +99,9 @@ public:
   QString signChar;
   bool evolutionShown = false;
   bool awayPick = false;
+  int16_t tenBlockEnd = 0; // last jornada of the ten shown; 0 for the jornada shown
+  int16_t historyLast = 0; // highest team number of the six histories shown
+  bool historyBusy = false;
 
   // ---- coupon state ----
   int16_t couponPosition = 0;
@@ -125,7 +132,7 @@ public:
   controls::Geometry windowGeometry;
   QString focusedControl;
 
-  Label Label1, Label2, Label3, Label4, Label5, Label6, Label15, Label7, Label9, Label10, Label11, Label14, Label17, Label18,
+  Label Label1, Label2, Label3, Label4, Label5, Label6, Label15, Label24, Label38, Label7, Label9, Label10, Label11, Label14, Label17, Label18,
       Label20, Label21, Label22, Label25, Label27, Label34, Label39, Label46, Label47, Label49, Label51, Label53,
       label42;
   std::array<CheckBox, 14> Check2;
@@ -136,8 +143,11 @@ public:
   TextBox Text1, Text2, Text3, Text4, Text5;
   ListBox List1, List6, List7, List8, List14;
   std::array<ListBox, 5> List12, List2, List3;
+  std::array<ListBox, 10> List10, List11;
+  std::array<ListBox, 6> List13, List9;
   Grid tablag, tab1, tabl1x2, tablap, tablac, tablacs;
-  Button Command3, Command4, Command5, Command6, Command7, Command11, Command12, Command13, Command16, Command17,
+  Button Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10, Command11, Command27,
+      Command28, Command12, Command13, Command16, Command17,
       Command18, Command19, Command14, Command20, Command21, Command22, Command23, Command24, Command25, Command26,
       Command29, Command30, Command31, Command32, Command33, Command34;
   MenuEntry mnuaCargar, mnuActualizar, mnuActTI, mnuactualiza, mnuActGI, mnuProMmnu, mnuIventana, mnupronos,
@@ -211,6 +221,14 @@ public:
   void evolutionCounts(int v);
   void List2_Click(int index);
   void Command4_Click();
+  void Command8_Click();
+  void Command25_Click();
+  void Command26_Click();
+  void Command9_Click();
+  void Command27_Click();
+  void Command28_Click();
+  void List13_Click(int index);
+  void Command10_Click();
   // The jornada keys of the black box: "+"/"-" one jornada, "b"/"c" five, Enter the entry.
   void Text2_KeyPress(int keyAscii);
 

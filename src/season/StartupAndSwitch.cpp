@@ -105,6 +105,9 @@ QString Qmodelop::programFolder() const
 void Qmodelop::refreshAllViews()
 {
   Command7_Click();  // results grid
+  Command8_Click();  // jornadas ten by ten
+  Command9_Click();  // team history
+  Command10_Click(); // results by goal difference
   Command4_Click();  // sign evolution
   Command11_Click(); // team evolution
   Command12_Click(); // standings
