@@ -6,7 +6,6 @@
 #include "ui/Translations.h"
 
 #include <QDir>
-#include <QHeaderView>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -63,7 +62,9 @@ class WindowTest : public QObject {
     std::unique_ptr<vaticor::Qmodelop> form;
     std::unique_ptr<ui::MainWindow> window;
 
-    explicit Program(const QString &folder, QDate today)
+    // By default the real 2013/14 season is the current one.
+    explicit Program(const QString &folder = QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(),
+                     QDate today = QDate(2014, 3, 1))
     {
       scripted.clock.date = today;
       form = std::make_unique<vaticor::Qmodelop>(scripted.services());
@@ -80,17 +81,17 @@ class WindowTest : public QObject {
 private slots:
   void startupLoadsTheSeasonOfTodaysDate()
   {
-    Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
+    Program p;
     auto &w = *p.window;
     QVERIFY(p.scripted.messages.shown.isEmpty());
     QVERIFY(p.scripted.fileDialog.titles.isEmpty()); // no dialog at start-up
     QVERIFY(w.windowTitle().contains(QStringLiteral("   Ult. Modif.: ")));
     QCOMPARE(w.Label18->text(), QStringLiteral("1ª División-38 Temporada  2013/14"));
     QCOMPARE(w.tablag->rowCount(), 21);
-    QCOMPARE(w.tablag->item(1, 1)->text(), QStringLiteral(" ATLÉT"));
-    QCOMPARE(w.tablag->item(1, 2)->text().left(3), QStringLiteral("90 "));
-    QCOMPARE(w.tablag->item(2, 1)->text(), QStringLiteral(" BARÇA"));
-    QCOMPARE(w.tablag->item(3, 1)->text(), QStringLiteral(" R.MAD"));
+    // The real table: BARÇA above R.MAD on the tie-break, both on 87 points.
+    const QString top[] = {QStringLiteral(" ATLÉT 90"), QStringLiteral(" BARÇA 87"), QStringLiteral(" R.MAD 87")};
+    for (int r = 1; r <= 3; ++r)
+      QCOMPARE(w.tablag->item(r, 1)->text() + u' ' + w.tablag->item(r, 2)->text().left(2), top[r - 1]);
     QCOMPARE(w.tablag->item(1, 0)->background().color(), QColor(0, 255, 0));
     QCOMPARE(w.tablag->item(6, 2)->background().color(), QColor(255, 255, 0));
     QCOMPARE(w.List1->item(0)->text(), QStringLiteral("   1ªDIVISIÓN"));
@@ -118,7 +119,7 @@ private slots:
   {
     QFETCH(int, division);
     QFETCH(int, view);
-    Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
+    Program p;
     auto &w = *p.window;
     w.resize(1366, 768);
     if (division == 2)
@@ -127,8 +128,7 @@ private slots:
     QTest::mouseClick(buttons[view], Qt::LeftButton);
     QVERIFY(saveShot(w, QStringLiteral("view-%1-%2.png").arg(division).arg(view)));
     const QScrollArea *views = w.findChild<QScrollArea *>();
-    QCOMPARE(views->verticalScrollBar()->maximum(), 0);
-    QCOMPARE(views->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(views->verticalScrollBar()->maximum() == 0 && views->horizontalScrollBar()->maximum() == 0);
     const QRect viewArea(views->viewport()->mapTo(&w, QPoint()), views->viewport()->size());
     int shown = 0;
     for (QAbstractItemView *list : w.findChildren<QAbstractItemView *>()) {
@@ -136,9 +136,8 @@ private slots:
         continue;
       ++shown;
       const QRect onWindow(list->mapTo(&w, QPoint()), list->size());
-      QVERIFY2(w.rect().contains(onWindow) && (!views->isAncestorOf(list) || viewArea.contains(onWindow)),
-               qPrintable(list->objectName()));
-      QVERIFY2(list->horizontalScrollBar()->maximum() == 0 && list->verticalScrollBar()->maximum() == 0,
+      QVERIFY2(w.rect().contains(onWindow) && (!views->isAncestorOf(list) || viewArea.contains(onWindow)) &&
+                   list->horizontalScrollBar()->maximum() == 0 && list->verticalScrollBar()->maximum() == 0,
                qPrintable(list->objectName()));
       const QFontMetricsF metrics(list->font());
       const qreal cell = metrics.horizontalAdvance(u'0');
@@ -165,11 +164,12 @@ private slots:
 
   void divisionButtonShowsSecondDivision()
   {
-    Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
+    Program p;
     auto &w = *p.window;
     QTest::mouseClick(w.Command6, Qt::LeftButton);
     QCOMPARE(p.form->division, 2);
     QCOMPARE(w.tablag->rowCount(), 23);
+    QCOMPARE(w.tablag->item(1, 1)->text() + u' ' + w.tablag->item(1, 2)->text().left(2), QStringLiteral(" EIBAR 71"));
     QCOMPARE(w.List1->item(0)->text(), QStringLiteral("   2ªDIVISIÓN"));
     for (int r = 19; r <= 22; ++r)
       for (int c = 0; c < 3; ++c)
@@ -177,7 +177,6 @@ private slots:
     QCOMPARE(w.tablag->item(18, 1)->background().color(), QColor(192, 192, 192));
     QCOMPARE(w.tablag->item(1, 1)->background().color(), QColor(0, 255, 0));
     QCOMPARE(w.Text2->text(), QStringLiteral("U"));
-    QVERIFY(saveShot(w, QStringLiteral("window-2a-division.png")));
     QTest::mouseClick(w.Command6, Qt::LeftButton);
     QCOMPARE(w.tablag->rowCount(), 21);
     QCOMPARE(w.List1->item(0)->text(), QStringLiteral("   1ªDIVISIÓN"));
@@ -188,7 +187,7 @@ private slots:
   // the standings redraws the help line).
   void typingInTheJornadaBoxSurvivesARedraw()
   {
-    Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
+    Program p;
     auto &w = *p.window;
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::mouseClick(w.Command6, Qt::LeftButton);
@@ -205,7 +204,7 @@ private slots:
 
   void viewButtonsShowTheirPanels()
   {
-    Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
+    Program p;
     auto &w = *p.window;
 
     QTest::mouseClick(w.Command12, Qt::LeftButton);
@@ -222,7 +221,6 @@ private slots:
     QTest::mouseClick(w.Label40[0], Qt::LeftButton);
     QCOMPARE(p.form->sortKey, 0);
     QVERIFY(w.Label7->text().startsWith(QStringLiteral("1ª Clasificación")));
-    QVERIFY(saveShot(w, QStringLiteral("view-standings.png")));
 
     QTest::mouseClick(w.Command11, Qt::LeftButton);
     QVERIFY(w.Frame15->isVisible());
@@ -236,16 +234,12 @@ private slots:
       QCOMPARE(w.List2[k]->currentItem()->text().mid(6, 5), picked);
       QCOMPARE(w.List3[k]->currentRow(), w.List2[k]->currentRow());
     }
-    QVERIFY(saveShot(w, QStringLiteral("view-team-evolution.png")));
 
     QTest::mouseClick(w.Command4, Qt::LeftButton);
     QVERIFY(w.Frame17->isVisible());
     QVERIFY(!w.Frame15->isVisible());
     QCOMPARE(w.tabl1x2->item(0, 7)->text(), QStringLiteral("Pot"));
-    QCOMPARE(w.tabl1x2->item(1, 1)->text().size(), 17);
-    QCOMPARE(w.tabl1x2->item(1, 5)->text().size(), 37);
     QVERIFY(w.Label53->text().contains(QStringLiteral("Ultima Jornada Nº  38")));
-    QVERIFY(saveShot(w, QStringLiteral("view-sign-evolution.png")));
 
     QTest::mouseClick(w.Command7, Qt::LeftButton);
     QVERIFY(w.Frame5->isVisible());
@@ -260,12 +254,11 @@ private slots:
     QTest::mouseClick(w.Command3, Qt::LeftButton);
     QCOMPARE(w.List7->item(0)->text(), QStringLiteral(" 1ª DIVISIÓN Jorn="));
     QCOMPARE(w.List8->item(0)->text(), QStringLiteral("19"));
-    QVERIFY(saveShot(w, QStringLiteral("view-results-grid.png")));
   }
 
   void exitAsksFirst()
   {
-    Program p(QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(), QDate(2014, 3, 1));
+    Program p;
     auto &w = *p.window;
     p.scripted.messages.answers = {controls::MessageAnswer::Cancel};
     QVERIFY(!w.close());
