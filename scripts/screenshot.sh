@@ -15,7 +15,7 @@ digits=$(( $(date +%m) > 7 ? $(date +%y) + 1 : 10#$(date +%y) ))
 cp samples/Edato14.txt "$program/Edato$(printf %02d $((digits % 100))).txt"
 mkdir -p screenshots
 export XDG_RUNTIME_DIR="$program/run"; mkdir -m 700 "$XDG_RUNTIME_DIR"
-Xvfb :77 -screen 0 1280x800x24 >/dev/null 2>&1 & xvfb=$!
+Xvfb :77 -screen 0 1366x768x24 >/dev/null 2>&1 & xvfb=$!
 trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$program"' EXIT
 sleep 1
 DISPLAY=:77 "$program/vaticor" & app=$!
