@@ -22,53 +22,13 @@ QString ScriptedFileDialog::openFile(const QString &title, const QString &initia
   return choices.isEmpty() ? QString() : choices.takeFirst();
 }
 
-void ScriptedPrinter::setFontName(const QString &name)
-{
-  font_ = name;
-  log.append(QStringLiteral("font ") + name);
-}
-
-void ScriptedPrinter::setFontSize(double size)
-{
-  size_ = size;
-  log.append(QStringLiteral("size ") + QString::number(size));
-}
-
-void ScriptedPrinter::setOrientation(int orientation)
-{
-  log.append(QStringLiteral("orientation ") + QString::number(orientation));
-}
-
-void ScriptedPrinter::printAt(int column, const QString &text)
-{
-  page_.printAt(column, text);
-}
-
-void ScriptedPrinter::endLine()
-{
-  page_.endLine();
-}
-
-void ScriptedPrinter::newPage()
-{
-  page_.newPage();
-  log.append(QStringLiteral("new page"));
-}
-
 QString ScriptedPrinter::endDoc()
 {
-  const QStringList lines = page_.take();
+  if (failWith.isEmpty())
+    return TextPrinter::endDoc();
+  page_.take();
   log.append(QStringLiteral("end doc"));
-  if (!failWith.isEmpty())
-    return failWith;
-  pageLines += lines;
-  ++documents;
-  return QString();
-}
-
-void ScriptedPrinter::printWindowImage()
-{
-  log.append(QStringLiteral("window image"));
+  return failWith;
 }
 
 std::optional<QDateTime> ScriptedFileInfo::lastModified(const QString &path) const

@@ -33,28 +33,11 @@ public:
   QStringList filters;
 };
 
-class ScriptedPrinter : public PrinterService {
+// The text printer with a failure that the next document reports.
+class ScriptedPrinter : public TextPrinter {
 public:
-  QString fontName() const override { return font_; }
-  void setFontName(const QString &name) override;
-  double fontSize() const override { return size_; }
-  void setFontSize(double size) override;
-  void setOrientation(int orientation) override;
-  void printAt(int column, const QString &text) override;
-  void endLine() override;
-  void newPage() override;
   QString endDoc() override;
-  void printWindowImage() override;
-
-  QStringList log;        // every call, in order
-  QStringList pageLines;  // lines of the pages sent, columns laid out as on paper
-  QString failWith;       // endDoc() reports this error when set
-  int documents = 0;
-
-private:
-  QString font_ = QStringLiteral("Lucida Console");
-  double size_ = 8;
-  PageText page_;
+  QString failWith; // endDoc() reports this error when set
 };
 
 class FixedClock : public ClockService {

@@ -64,6 +64,12 @@ void ListBox::addItem(const QString &line)
   lines_.insert(std::upper_bound(lines_.begin(), lines_.end(), line, sortsBefore), line);
 }
 
+void ListBox::setItem(int i, const QString &line)
+{
+  if (i >= 0 && i < lines_.size())
+    lines_[i] = line;
+}
+
 QString ListBox::item(int i) const
 {
   return i >= 0 && i < lines_.size() ? lines_[i] : QString();

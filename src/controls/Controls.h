@@ -68,6 +68,7 @@ class ListBox {
 public:
   void clear();
   void addItem(const QString &line);
+  void setItem(int i, const QString &line); // out of range is ignored
   int count() const { return static_cast<int>(lines_.size()); }
   // Line i (0-based); empty past the end.
   QString item(int i) const;

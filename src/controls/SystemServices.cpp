@@ -29,4 +29,44 @@ MessageAnswer MessageLog::show(const QString &text, const QString &title, Messag
                                                                                     : MessageAnswer::Ok;
 }
 
+void TextPrinter::setFontName(const QString &name)
+{
+  font_ = name;
+  log.append(QStringLiteral("font ") + name);
+}
+
+void TextPrinter::setFontSize(double size)
+{
+  size_ = size;
+  log.append(QStringLiteral("size ") + QString::number(size));
+}
+
+void TextPrinter::setOrientation(int orientation)
+{
+  orientation_ = orientation;
+  log.append(QStringLiteral("orientation ") + QString::number(orientation));
+}
+
+void TextPrinter::newPage()
+{
+  page_.newPage();
+  log.append(QStringLiteral("new page"));
+}
+
+QString TextPrinter::endDoc()
+{
+  const QStringList lines = page_.take();
+  log.append(QStringLiteral("end doc"));
+  if (lines.isEmpty())
+    return QString(); // nothing was printed: no sheet
+  pageLines += lines;
+  ++documents;
+  return QString();
+}
+
+void TextPrinter::printWindowImage()
+{
+  log.append(QStringLiteral("window image"));
+}
+
 } // namespace controls

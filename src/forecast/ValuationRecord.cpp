@@ -297,15 +297,11 @@ void Qmodelop::Command34_Click()
   printer.printLine(QString(heading.size(), u'-'));
   for (int r = 1; r <= 3; ++r)
     printer.printLine(row(tablacs, r));
-  printer.printLine(QStringLiteral("Vaticor, tablas 1X2   ") +
-                    QLocale(QLocale::Spanish, QLocale::Spain).toString(services.clock->today(), QStringLiteral("dd/MM/yyyy")));
+  printer.printLine(QStringLiteral("Vaticor - tablas 1X2   ") + reportDate());
   const QString error = printer.endDoc();
-  blankLineCount = 0;
-  Command14.caption = QStringLiteral(" Salto 5  ") + fmt(0, QStringLiteral(" 00"));
   printer.setFontName(previousFont);
   printer.setOrientation(1);
-  if (!error.isEmpty())
-    services.messages->show(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
+  reportEnded(error, true);
 }
 
 } // namespace vaticor

@@ -18,7 +18,8 @@ QString commandLineUsage()
                         "     vaticor-cli ARCHIVO [--division 2] --jornada J jornada --resultados PARES --actuales JJjj\n"
                         "Vistas: %1\n"
                         "Opciones de clasificacion: --sort K (0..6)  --desde J (jornada inicial)\n"
-                        "Opciones de jornadas: --hasta J; de historial: --equipos K (el último de los seis)\n")
+                        "Opciones de jornadas: --hasta J; de historial: --equipos K (el último de los seis)\n"
+                        "     vaticor-cli ARCHIVO imprimir INFORME [PASO...]   vaticor-cli ARCHIVO exportar\n")
       .arg(knownViews().join(QStringLiteral(", ")));
 }
 
@@ -157,9 +158,18 @@ CommandLineResult runCommandLine(const QStringList &args)
     return failure(1, QStringLiteral("Vista desconocida: %1\n").arg(view) + commandLineUsage());
   // The coupon's roads: building it (quiniela, guardar) from passes, or
   // rebuilding a stored one (pronostico, estadistica).
-  const bool building = view == QStringLiteral("quiniela") || view == QStringLiteral("guardar");
+  // A report printed as text: the view as its button shows it, then its print button.
+  const bool printing = view == QStringLiteral("imprimir");
+  const QStringList reports = {QStringLiteral("cuadrante"),  QStringLiteral("signos"),    QStringLiteral("clasificacion"),
+                               QStringLiteral("evolucion"),  QStringLiteral("jornadas"),  QStringLiteral("historial"),
+                               QStringLiteral("general"),    QStringLiteral("equivalentes"), QStringLiteral("quiniela")};
+  const QString report = printing ? positional.value(2) : QString();
+  if (printing && !reports.contains(report))
+    return failure(1, QStringLiteral("Informe desconocido: %1\nInformes: %2\n").arg(report, reports.join(QStringLiteral(", "))));
+  const bool building = view == QStringLiteral("quiniela") || view == QStringLiteral("guardar") ||
+                        (printing && report == QStringLiteral("quiniela"));
   const bool coupon = building || view == QStringLiteral("pronostico") || view == QStringLiteral("estadistica");
-  const QStringList passes = positional.mid(2);
+  const QStringList passes = positional.mid(printing ? 3 : 2);
   if (!building && !passes.isEmpty())
     return failure(1, commandLineUsage());
   for (const QString &text : passes)
@@ -182,7 +192,7 @@ CommandLineResult runCommandLine(const QStringList &args)
     return failure(1, QStringLiteral("La división debe ser 1 o 2.\n"));
   if (sortKey && (*sortKey < 0 || *sortKey > 6))
     return failure(1, QStringLiteral("La clave de orden debe estar entre 0 y 6.\n"));
-  if ((sortKey || firstJornada) && view != QStringLiteral("clasificacion"))
+  if ((sortKey || firstJornada) && view != QStringLiteral("clasificacion") && report != QStringLiteral("clasificacion"))
     return failure(1, QStringLiteral("--sort y --desde sólo valen para la vista clasificacion.\n"));
   if (blockEnd && view != QStringLiteral("jornadas"))
     return failure(1, QStringLiteral("--hasta sólo vale para la vista jornadas.\n"));
@@ -193,7 +203,8 @@ CommandLineResult runCommandLine(const QStringList &args)
   controls::NoFileDialog noDialog;
   controls::SystemClock clock;
   controls::SystemFileInfo fileInfo;
-  Qmodelop form({&messages, &noDialog, nullptr, &clock, &fileInfo});
+  controls::TextPrinter printer;
+  Qmodelop form({&messages, &noDialog, &printer, &clock, &fileInfo});
   const QFileInfo info(file);
   form.programFolderOverride = info.absolutePath();
   form.layOutForm();
@@ -215,6 +226,11 @@ CommandLineResult runCommandLine(const QStringList &args)
     for (const controls::Message &m : messages.messages)
       result.notices.append(m.title + QStringLiteral(": ") + QString(m.text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
     messages.messages.clear();
+    if (printing) {
+      form.Label43_Click();
+      result.lines = printer.pageLines;
+      return result;
+    }
     form.Text5.text = QString::number(*number);
     if (view == QStringLiteral("guardar")) {
       form.Command22_Click();
@@ -265,6 +281,35 @@ CommandLineResult runCommandLine(const QStringList &args)
       result.lines += QString(m.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
     }
     result.lines += viewLines(form, view);
+    return result;
+  }
+  if (printing || view == QStringLiteral("exportar")) {
+    using Step = void (Qmodelop::*)();
+    const QMap<QString, QList<Step>> steps = {
+        {QStringLiteral("cuadrante"), {&Qmodelop::Command7_Click, &Qmodelop::Command2_Click}},
+        {QStringLiteral("signos"), {&Qmodelop::Command4_Click, &Qmodelop::Command5_Click}},
+        {QStringLiteral("clasificacion"), {&Qmodelop::Command12_Click, &Qmodelop::Label30_Click}},
+        {QStringLiteral("evolucion"), {&Qmodelop::Command11_Click, &Qmodelop::Label31_Click}},
+        {QStringLiteral("jornadas"), {&Qmodelop::Command8_Click, &Qmodelop::Label31_Click}},
+        {QStringLiteral("historial"), {&Qmodelop::Command9_Click, &Qmodelop::Label36_Click}},
+        {QStringLiteral("general"), {&Qmodelop::Label48_Click}},
+        {QStringLiteral("equivalentes"), {&Qmodelop::Command1_Click}},
+    };
+    if (sortKey)
+      form.sortKey = static_cast<int16_t>(*sortKey);
+    if (firstJornada)
+      form.firstJornada = static_cast<int16_t>(*firstJornada);
+    CommandLineResult result;
+    if (printing) {
+      for (Step step : steps.value(report))
+        (form.*step)();
+      result.lines = printer.pageLines;
+    } else {
+      form.Command10_Click();
+      const QString error = form.Label37_Click();
+      if (!error.isEmpty())
+        return failure(2, error + u'\n');
+    }
     return result;
   }
   if (view == QStringLiteral("clasificacion")) {

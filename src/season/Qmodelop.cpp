@@ -18,7 +18,7 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
   mnuAyuda.caption = QStringLiteral("A&yuda");
   mnuSalir.caption = QStringLiteral("Sa&lir");
   // Entries whose work is not in the program yet stay visible but disabled.
-  for (MenuEntry *m : {&mnuIventana, &mnucreditos, &mnuAyuda})
+  for (MenuEntry *m : {&mnucreditos, &mnuAyuda})
     m->enabled = false;
 
   Command3.caption = QStringLiteral("Jornada Equivalente");
@@ -35,8 +35,18 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
   Command16.caption = QStringLiteral("Uno a Uno");
   Command30.caption = QStringLiteral("División");
   Command30.toolTip = QStringLiteral("Cambia División.");
-  Command5.caption = QStringLiteral("Imprime");
+  Command5.caption = QStringLiteral("Imprimir P");
   Command24.caption = QStringLiteral("Apaisado");
+  Command24.toolTip = QStringLiteral(" Imprime en Apaisado(2) o Normal(1)");
+  Command2.caption = QStringLiteral("Imprime Cuadrante");
+  Command1.caption = QStringLiteral("Impr. Jorndas Equivtes");
+  Command14.caption = QStringLiteral(" Salto 5   00");
+  Command15.caption = QStringLiteral("Salto 1");
+  Command39.caption = QStringLiteral("Imprime");
+  Command34.caption = QStringLiteral("Imprimir Ap");
+  Label30.caption = Label31.caption = Label36.caption = QStringLiteral("Imprime");
+  Label48.caption = Label37.caption = QStringLiteral("Imprimir");
+  Label43.caption = QStringLiteral("Imprimir Apaisado");
 
   const char16_t *sortCaptions[7] = {
       u" 1 Clasifica  GFavor Casa",       u" 2 Clasifica    GFavor Fuera",  u" 3 Clasifica    GFavor  Totles",

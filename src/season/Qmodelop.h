@@ -59,6 +59,10 @@ struct FactorWindow {
 // number of results in each of the six lists.
 QStringList resultStatistics(int c0, int c1, int c2, int c3, int c4, int c5);
 
+// A line of the two-round sheet: the pairing, both results, the goals of
+// each club over the two (units only) and the first-round jornada.
+QString twoRoundLine(const QString &home, const QString &away, const QString &first, const QString &second, int jornada);
+
 class Qmodelop {
 public:
   explicit Qmodelop(controls::Services services);
@@ -133,20 +137,20 @@ public:
   QString focusedControl;
 
   Label Label1, Label2, Label3, Label4, Label5, Label6, Label15, Label24, Label38, Label7, Label9, Label10, Label11, Label14, Label17, Label18,
-      Label20, Label21, Label22, Label25, Label27, Label34, Label39, Label46, Label47, Label49, Label51, Label53,
-      label42;
+      Label20, Label21, Label22, Label25, Label27, Label30, Label31, Label34, Label36, Label37, Label39, Label43,
+      Label46, Label47, Label48, Label49, Label51, Label53, label42;
   std::array<CheckBox, 14> Check2;
   std::array<Label, 2> Label19;
   std::array<Label, 7> Label40;
   Panel Frame1, Frame2, Frame4, Frame5, Frame6, Frame7, Frame8, Frame9, Frame10, Frame11, Frame12, Frame13,
       Frame15, Frame16, Frame17;
   TextBox Text1, Text2, Text3, Text4, Text5;
-  ListBox List1, List6, List7, List8, List14;
+  ListBox List1, List6, List7, List8, List14, List15;
   std::array<ListBox, 5> List12, List2, List3;
   std::array<ListBox, 10> List10, List11;
   std::array<ListBox, 6> List13, List9;
   Grid tablag, tab1, tabl1x2, tablap, tablac, tablacs;
-  Button Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10, Command11, Command27,
+  Button Command1, Command2, Command15, Command39, Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10, Command11, Command27,
       Command28, Command12, Command13, Command16, Command17,
       Command18, Command19, Command14, Command20, Command21, Command22, Command23, Command24, Command25, Command26,
       Command29, Command30, Command31, Command32, Command33, Command34;
@@ -276,6 +280,26 @@ public:
   void Label9_Click();
   void Command17_Click();
   void Command31_Click();
+
+  // ---- reports ----
+  QString reportDate() const; // dd/mm/yyyy
+  // After a report: the blank-line count back to 0; a failure told when asked.
+  void reportEnded(const QString &error, bool tellFailure);
+  void feedBlankLines(int lines);
+  void Command14_Click();     // five blank lines
+  void Command15_MouseDown(); // one blank line
+  void Command2_Click();      // the results grid
+  void Command5_Click();      // the sign evolution
+  void Command24_Click();     // the sign evolution, landscape
+  void Label30_Click();       // the standings
+  void Label31_Click();       // team evolution, or the jornadas ten by ten
+  void Command39_Click();
+  void Label36_Click();       // team history
+  void Label48_Click();       // the general standings
+  void Label43_Click();       // the coupon
+  void mnuIventana_Click();   // an image of the window
+  QString Label37_Click();    // the results by goal difference to Qhistorial.TXT
+  void Command1_Click();      // the two-round sheet
 
   // ---- forecast store ----
   QString seasonFileDigits() const; // the two digits before ".txt" of the season file
