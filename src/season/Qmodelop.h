@@ -281,6 +281,20 @@ public:
   void Command17_Click();
   void Command31_Click();
 
+  // ---- navigator, small clicks and hover help ----
+  void navigateToView();
+  void Command35_Click(); // back
+  void Command36_Click(); // forward
+  void Command37_Click();
+  void Command38_Click();
+  void Text2_Click();
+  void Text3_Click();
+  void Text5_Click();
+  // The help line's text for a control (index: of a control array); empty when it has none.
+  QString hoverText(const QString &control, int index = -1) const;
+  // The mouse over a control (Command15: pressed on it).
+  void hover(const QString &control, int index = -1);
+
   // ---- reports ----
   QString reportDate() const; // dd/mm/yyyy
   // After a report: the blank-line count back to 0; a failure told when asked.
