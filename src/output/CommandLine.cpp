@@ -1,7 +1,11 @@
 #include "output/CommandLine.h"
 
 #include "controls/SystemServices.h"
+#include "import/SeasonImport.h"
 #include "output/ViewDump.h"
+#include "season/SeasonFile.h"
+
+#include <QCoreApplication>
 #include "text/TextRules.h"
 #include "season/Qmodelop.h"
 
@@ -19,7 +23,8 @@ QString commandLineUsage()
                         "Vistas: %1\n"
                         "Opciones de clasificacion: --sort K (0..6)  --desde J (jornada inicial)\n"
                         "Opciones de jornadas: --hasta J; de historial: --equipos K (el último de los seis)\n"
-                        "     vaticor-cli ARCHIVO imprimir INFORME [PASO...]   vaticor-cli ARCHIVO exportar\n")
+                        "     vaticor-cli ARCHIVO imprimir INFORME [PASO...]   vaticor-cli ARCHIVO exportar\n"
+                        "     vaticor-cli importar PRIMERA.txt [SEGUNDA.txt] --salida ARCHIVO [--nombres TABLA]\n")
       .arg(knownViews().join(QStringLiteral(", ")));
 }
 
@@ -113,8 +118,49 @@ QString playCoupon(Qmodelop &form, int number, const QStringList &passTexts)
   return QString();
 }
 
+namespace {
+
+// vaticor-cli importar PRIMERA [SEGUNDA] --salida OUT [--nombres TABLA]
+CommandLineResult runImport(const QStringList &args)
+{
+  QStringList files;
+  QString out, table = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() + QStringLiteral("/nombres.csv")
+                                                     : QStringLiteral("nombres.csv");
+  for (int i = 1; i < args.size(); ++i) {
+    if (args[i] == QStringLiteral("--salida") || args[i] == QStringLiteral("--nombres")) {
+      if (i + 1 >= args.size())
+        return failure(1, QStringLiteral("Falta el valor de %1\n").arg(args[i]));
+      (args[i] == QStringLiteral("--salida") ? out : table) = args[i + 1];
+      ++i;
+    } else if (args[i].startsWith(QStringLiteral("--"))) {
+      return failure(1, QStringLiteral("Opción desconocida: %1\n").arg(args[i]));
+    } else {
+      files << args[i];
+    }
+  }
+  if (files.isEmpty() || files.size() > 2 || out.isEmpty())
+    return failure(1, QStringLiteral("Uso: vaticor-cli importar PRIMERA.txt [SEGUNDA.txt] --salida ARCHIVO [--nombres "
+                                     "TABLA]\n"));
+  QString error;
+  const std::optional<import::ImportedSeason> imported = import::importFiles(files[0], files.value(1), table, &error);
+  if (!imported)
+    return failure(1, error + u'\n');
+  error = season::writeSeasonFile(out, imported->season);
+  if (!error.isEmpty())
+    return failure(2, error + u'\n');
+  CommandLineResult result;
+  result.lines = import::importSummary(*imported);
+  for (const QString &warning : imported->warnings)
+    result.lines << QStringLiteral("Aviso: ") + warning;
+  return result;
+}
+
+} // namespace
+
 CommandLineResult runCommandLine(const QStringList &args)
 {
+  if (args.value(0) == QStringLiteral("importar"))
+    return runImport(args);
   QStringList positional;
   std::optional<int> division, jornada, sortKey, firstJornada, number, blockEnd, lastTeam;
   std::optional<QString> results, current;
