@@ -132,6 +132,28 @@ bool FormFixture::loadFile(const QString &path)
   return scripted.messages.shown.size() == before && form->loadedFileName == path;
 }
 
+LocalServer::LocalServer(const QString &folder) : process_(new QProcess)
+{
+  process_->setWorkingDirectory(folder);
+  process_->start(QStringLiteral("python3"), {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1"});
+  if (!process_->waitForStarted(5000))
+    return;
+  for (int i = 0; i < 100 && !process_->canReadLine(); ++i)
+    process_->waitForReadyRead(100);
+  // "Serving HTTP on 127.0.0.1 port 40123 (http://127.0.0.1:40123/) ..."
+  const QString banner = QString::fromLatin1(process_->readLine());
+  const int port = banner.section(QStringLiteral("port "), 1).section(u' ', 0, 0).toInt();
+  if (port > 0)
+    base_ = QStringLiteral("http://127.0.0.1:%1/").arg(port);
+}
+
+LocalServer::~LocalServer()
+{
+  process_->kill();
+  process_->waitForFinished(3000);
+  delete process_;
+}
+
 QString samplePath(const QString &fileName)
 {
   QString folder = qEnvironmentVariable("VATICOR_SAMPLES");

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -48,6 +49,18 @@ struct FormFixture {
   QTemporaryDir dir;
   controls::ScriptedServices scripted;
   std::unique_ptr<vaticor::Qmodelop> form;
+};
+
+// A web server on 127.0.0.1 serving a folder, for the downloads.
+class LocalServer {
+public:
+  explicit LocalServer(const QString &folder);
+  ~LocalServer();
+  QString base() const { return base_; } // "http://127.0.0.1:PORT/", empty when it did not start
+
+private:
+  QProcess *process_;
+  QString base_;
 };
 
 // The bundled real seasons (the samples folder of the source tree).

@@ -267,20 +267,14 @@ private slots:
     for (int k = 0; k < 70; ++k)
       seventy += "\"00\",\"" + QByteArray(30, ' ') + "\"\r\n";
     testing::writeAll(site.filePath("gprono14.txt"), seventy);
-    QProcess server;
-    server.setWorkingDirectory(site.path());
-    server.start("python3", {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1"});
-    QVERIFY2(server.waitForStarted(5000), "python3 is needed to serve the files");
-    QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 10000);
-    const QString banner = QString::fromLatin1(server.readLine());
-    const QString port = banner.section("port ", 1).section(' ', 0, 0);
-    QVERIFY2(port.toInt() > 0, qPrintable(banner));
+    testing::LocalServer server(site.path());
+    QVERIFY2(!server.base().isEmpty(), "python3 is needed to serve the files");
 
     RealSeason s;
     s.scripted.clock.date = QDate(2013, 10, 1);
     ui::QtHttp http;
     s.form->services.http = &http;
-    s.form->updateServer = "http://127.0.0.1:" + port + "/";
+    s.form->updateServer = server.base();
     for (int mode : {2, 1}) {
       const int before = s.scripted.messages.shown.size();
       mode == 1 ? s.form->mnuActTI_Click() : s.form->mnuActGI_Click();
@@ -298,8 +292,6 @@ private slots:
     QTRY_COMPARE_WITH_TIMEOUT(s.scripted.messages.shown.size(), 3, 10000);
     QCOMPARE(s.scripted.messages.shown[2].text, QString("Actualización NO Realizada"));
     QCOMPARE(readAll(s.folder() + "Edato14.txt"), readAll(testing::samplePath("Edato14.txt")) + "\r\n");
-    server.kill();
-    server.waitForFinished();
   }
 };
 

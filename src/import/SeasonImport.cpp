@@ -235,6 +235,18 @@ std::optional<LeagueFile> readFile(const QString &path, QString *error)
 
 } // namespace
 
+std::optional<ImportedSeason> importTexts(const QString &first, const QString &firstName, const QString &second,
+                                          const QString &secondName, const NameTable &names, QString *error)
+{
+  const std::optional<LeagueFile> one = readLeagueFile(first, firstName, error);
+  if (!one)
+    return std::nullopt;
+  std::optional<LeagueFile> two;
+  if (!second.isNull() && !(two = readLeagueFile(second, secondName, error)))
+    return std::nullopt;
+  return importSeason(*one, two ? &*two : nullptr, names, error);
+}
+
 std::optional<ImportedSeason> importFiles(const QString &first, const QString &second, const QString &table,
                                           QString *error)
 {

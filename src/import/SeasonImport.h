@@ -44,6 +44,11 @@ QStringList importSummary(const ImportedSeason &imported);
 
 namespace import {
 
+// The texts of the 1ª División file and of the 2ª División one (a null text:
+// none), as read or downloaded, imported with the name table.
+std::optional<ImportedSeason> importTexts(const QString &first, const QString &firstName, const QString &second,
+                                          const QString &secondName, const NameTable &names, QString *error);
+
 // The files read and imported: the 1ª División file, the 2ª División one
 // (empty path: none) and the name table.
 std::optional<ImportedSeason> importFiles(const QString &first, const QString &second, const QString &table,

@@ -11,6 +11,9 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
   mnuactualiza.caption = QStringLiteral("Jornada-Manualmente");
   mnuActGI.caption = QStringLiteral("Pronóstico-Internet gprono??.txt");
   mnuProMmnu.caption = QStringLiteral("Pronóstico-Manual");
+  mnuImportar.caption = QStringLiteral("Importar Temporada (openfootball)...");
+  mnuActualizarTemporada.caption = QStringLiteral("Actualizar Temporada (internet)");
+  openfootballBase = kOpenfootballBase;
   mnuIventana.caption = QStringLiteral("Imprime Ventana");
   mnupronos.caption = QStringLiteral("&Pronóstico");
   mnuOpciones.caption = QStringLiteral("Opci&ones");

@@ -30,6 +30,7 @@ using controls::TextBox;
 
 constexpr int kMaxTeams = season::kMaxTeams;
 extern const QString kUpdateServer;
+extern const QString kOpenfootballBase;
 
 template <typename T> using TeamArray = std::array<T, kMaxTeams + 1>; // slots 0..22
 
@@ -154,7 +155,8 @@ public:
       Command28, Command12, Command13, Command16, Command17,
       Command18, Command19, Command14, Command20, Command21, Command22, Command23, Command24, Command25, Command26,
       Command29, Command30, Command31, Command32, Command33, Command34;
-  MenuEntry mnuaCargar, mnuActualizar, mnuActTI, mnuactualiza, mnuActGI, mnuProMmnu, mnuIventana, mnupronos,
+  MenuEntry mnuaCargar, mnuActualizar, mnuActTI, mnuactualiza, mnuActGI, mnuProMmnu, mnuImportar,
+      mnuActualizarTemporada, mnuIventana, mnupronos,
       mnuOpciones, mnucreditos, mnuAyuda, mnuSalir;
 
   // ---- season accessors ----
@@ -246,6 +248,15 @@ public:
   QString downloadFileName() const;
   void requestDownload();
   void Inet1_StateChanged(const controls::HttpReply &reply);
+
+  // ---- seasons from the openfootball results ----
+  QString openfootballBase; // where the league files are fetched from, ending in "/"
+  void mnuImportar_Click();
+  void mnuActualizarTemporada_Click();
+  QString openfootballSeasonFolder() const; // "2025-26" for the season of today
+  // Imports the texts, asks before replacing the season file, writes and loads it.
+  bool importLeagueTexts(const QString &first, const QString &firstName, const QString &second,
+                         const QString &secondName);
 
   // ---- coupon ----
   void Command13_Click();

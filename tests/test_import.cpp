@@ -1,0 +1,252 @@
+// Seasons from the openfootball league files: the real seasons byte for byte,
+// both line forms, the 2ª vuelta of its own, seasons in progress or not yet
+// begun, every refusal with the disk untouched, and the update from the
+// internet against a server on this machine.
+#include "TestSeasons.h"
+#include "import/SeasonImport.h"
+#include "season/SeasonFile.h"
+#include "ui/QtHttp.h"
+
+#include <QtTest>
+
+using namespace import;
+using testing::readAll;
+
+namespace {
+
+QString league(const QString &season, int division)
+{
+  return testing::samplePath(QStringLiteral("openfootball/%1/%2").arg(season, division == 1 ? "1-liga.txt" : "2-liga2.txt"));
+}
+
+QString names() { return testing::samplePath("nombres.csv"); }
+
+std::optional<ImportedSeason> importSeasonOf(const QString &season, bool second = true, QString *error = nullptr)
+{
+  return importFiles(league(season, 1), second ? league(season, 2) : QString(), names(), error);
+}
+
+// A short 1ª División of four clubs, both rounds, as a test writes it.
+QString fourClubs(const QStringList &extraLines = {})
+{
+  QStringList lines = {"= Spain Primera División 2030/31", "# a test season", "", "▪ Matchday 1", "  Sat Aug 16",
+                       "    17:00  Real Madrid CF  v FC Barcelona   12-1 (6-0)", "           Sevilla FC  v Valencia CF",
+                       "▪ Matchday 2", "  Real Madrid CF   0-0  Sevilla FC", "  Valencia CF   2-3 (1-1)  FC Barcelona",
+                       "▪ Matchday 3", "  Real Madrid CF v Valencia CF  1-0 [awarded]", "  FC Barcelona v Sevilla FC",
+                       "▪ 4. Round", "  FC Barcelona v Real Madrid CF", "  Valencia CF v Sevilla FC",
+                       "▪ Jornada 5", "  Sevilla FC v Real Madrid CF", "  FC Barcelona v Valencia CF",
+                       "▪ Matchday 6", "  Valencia CF v Real Madrid CF", "  Sevilla FC v FC Barcelona"};
+  return (lines + extraLines).join('\n');
+}
+
+} // namespace
+
+class TestImport : public QObject {
+  Q_OBJECT
+
+private slots:
+  void realSeasons_data()
+  {
+    QTest::addColumn<QString>("season");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("2012-13") << "2012-13" << testing::samplePath("Edato13.txt");
+    QTest::newRow("2013-14") << "2013-14" << testing::samplePath("Edato14.txt");
+    QTest::newRow("2022-23, score between the names") << "2022-23" << testing::samplePath("Edato23.txt");
+  }
+
+  void realSeasons()
+  {
+    QFETCH(QString, season);
+    QFETCH(QString, file);
+    QString error;
+    const auto imported = importSeasonOf(season, true, &error);
+    QVERIFY2(imported, qPrintable(error));
+    QCOMPARE(testing::seasonBytes(imported->season), readAll(file));
+    QVERIFY(imported->warnings.isEmpty());
+  }
+
+  // Since 2019/20 the 2ª vuelta is a calendar of its own: jornada 30 is round
+  // 30 of the file (Granada-Villarreal first), not jornada 11 exchanged; a
+  // season that mirrors shows jornada 30 as jornada 11 exchanged.
+  void secondRound()
+  {
+    const auto own = importSeasonOf("2019-20");
+    QVERIFY(own && own->secondRoundLine);
+    const season::Season &s = own->season;
+    const auto first = s.fixture(1, 30)[0];
+    QCOMPARE(s.name(1, first.home) + '-' + s.name(1, first.away), QString("GRANA-VILLA"));
+    const auto eleven = s.fixture(1, 11)[0];
+    QVERIFY(first.home != eleven.away || first.away != eleven.home);
+    const auto mirror = importSeasonOf("2012-13");
+    QVERIFY(mirror && !mirror->secondRoundLine);
+    const auto a = mirror->season.fixture(1, 30), b = mirror->season.fixture(1, 11);
+    for (size_t i = 0; i < a.size(); ++i)
+      QVERIFY(a[i].home == b[i].away && a[i].away == b[i].home);
+  }
+
+  void seasonsInProgress()
+  {
+    const auto running = importSeasonOf("2025-26");
+    QVERIFY(running);
+    QCOMPARE(running->season.record(1013), QString("3812"));
+    QCOMPARE(running->divisions[1].played, 131);
+    const auto fixtures = importSeasonOf("2026-27", false);
+    QVERIFY(fixtures);
+    QCOMPARE(fixtures->season.record(1013) + fixtures->season.record(1014), QString("00002000"));
+    // The window shows its calendar and empty standings; 2ª División has no teams.
+    testing::FormFixture f;
+    QVERIFY(f.load(testing::TestSeason(), "Edato14.txt"));
+    const QString path = f.folder() + "Edato27.txt";
+    QCOMPARE(season::writeSeasonFile(path, fixtures->season), QString());
+    QVERIFY(f.loadFile(path));
+    QCOMPARE(f.form->List1.item(2), QString(" 1 ATLÉT-MÁLAG."));
+    QCOMPARE(f.form->tablag.text(1, 2), QString(" 0   0"));
+    f.form->Command6_Click();
+    QCOMPARE(f.form->List1.count(), 2);
+    QCOMPARE(f.form->tablag.rows(), 1);
+  }
+
+  // Both line forms, a time, a half-time score, "[awarded]", fixtures without a
+  // score, split round headers, and a score above 9 kept as 9 with a warning.
+  void lineForms()
+  {
+    const auto table = NameTable::read(names(), nullptr);
+    QString error;
+    const auto file = readLeagueFile(fourClubs(), "1-liga.txt", &error);
+    QVERIFY2(file, qPrintable(error));
+    QCOMPARE(file->seasonDigits, 31);
+    QCOMPARE(file->matches.size(), 12);
+    const auto imported = importSeason(*file, nullptr, *table, &error);
+    QVERIFY2(imported, qPrintable(error));
+    const season::Season &s = imported->season;
+    // BARÇA 1, R.MAD 2, SEVIL 3, VALEN 4.
+    QCOMPARE(QStringList({s.name(1, 1), s.name(1, 2), s.name(1, 3), s.name(1, 4)}),
+             QStringList({"BARÇA", "R.MAD", "SEVIL", "VALEN"}));
+    QCOMPARE(s.cell(1, 2, 1), QString("0191"));
+    QCOMPARE(s.cell(1, 2, 3), QString("0200"));
+    QCOMPARE(s.cell(1, 4, 1), QString("0223"));
+    QCOMPARE(s.cell(1, 2, 4), QString("0310")); // awarded: played
+    QCOMPARE(s.cell(1, 3, 4), QString("...."));
+    QCOMPARE(s.record(1013), QString("0300"));
+    QCOMPARE(imported->warnings, QStringList{"R.MAD - BARÇA (jornada 1, 1ª División): 12-1 se guarda como 9-1."});
+    QCOMPARE(s.calendar(1).left(24), QString("020103040203040102040103"));
+  }
+
+  void refusals_data()
+  {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown club") << fourClubs({"▪ Matchday 6", "  Getafe CF Club v Levante Club"})
+                                  << "Estos clubes no están en la tabla de nombres:\n  Getafe CF Club\n  Levante Club\n";
+    QStringList short4 = fourClubs().split('\n');
+    short4.removeAt(15); // the second match of round 4
+    QTest::newRow("a round with a match missing")
+        << short4.join('\n') << "La jornada 4 de la 1ª División (1-liga.txt) tiene 1 partidos; deben ser 2.";
+    QTest::newRow("a line that does not read")
+        << fourClubs({"  FC Barcelona v Sevilla FC  2-1 a.e.t."})
+        << "1-liga.txt, línea 23: no se entiende el partido: los equipos o el resultado no están en su sitio.";
+    QTest::newRow("a pairing twice") << fourClubs({"▪ Matchday 6", "  Real Madrid CF v FC Barcelona", "  Sevilla FC v Valencia CF"})
+                                     << "La jornada 6 de la 1ª División (1-liga.txt) tiene 4 partidos; deben ser 2.";
+  }
+
+  // A refused source leaves the disk and the season shown as they were.
+  void refusals()
+  {
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    testing::FormFixture f;
+    QFile::copy(names(), f.folder() + "nombres.csv");
+    QVERIFY(f.loadFile(testing::samplePath("Edato14.txt")));
+    QVERIFY(!f.form->importLeagueTexts(text, "1-liga.txt", QString(), QString()));
+    QVERIFY2(f.scripted.messages.shown.last().text.startsWith(message), qPrintable(f.scripted.messages.shown.last().text));
+    QVERIFY(!QFile::exists(f.folder() + "Edato31.txt"));
+    QCOMPARE(f.form->tablag.text(1, 1), QString(" ATLÉT"));
+  }
+
+  // The menu road: two files chosen, the season written, asked before it is
+  // replaced, and loaded.
+  void importFromTheMenu()
+  {
+    testing::FormFixture f;
+    QFile::copy(names(), f.folder() + "nombres.csv");
+    f.scripted.fileDialog.choices = {league("2013-14", 1), league("2013-14", 2)};
+    f.form->mnuImportar_Click();
+    QCOMPARE(readAll(f.folder() + "Edato14.txt"), readAll(testing::samplePath("Edato14.txt")));
+    QCOMPARE(f.form->tablag.text(1, 1), QString(" ATLÉT"));
+    QVERIFY(f.scripted.messages.shown.last().text.startsWith("Temporada importada en Edato14.txt"));
+    f.scripted.fileDialog.choices = {league("2013-14", 1), QString()};
+    f.scripted.messages.answers = {controls::MessageAnswer::No};
+    f.form->mnuImportar_Click(); // only 1ª now: refused to replace
+    QCOMPARE(readAll(f.folder() + "Edato14.txt"), readAll(testing::samplePath("Edato14.txt")));
+  }
+
+  void internetUpdate_data()
+  {
+    QTest::addColumn<QString>("served"); // what the server has of 2025-26
+    QTest::addColumn<bool>("done");
+    QTest::newRow("both files") << "both" << true;
+    QTest::newRow("no 2ª División file") << "first" << true;
+    QTest::newRow("no 1ª División file: 404") << "second" << false;
+    QTest::newRow("cut short") << "cut" << false;
+    QTest::newRow("not a league file") << "html" << false;
+  }
+
+  void internetUpdate()
+  {
+    QFETCH(QString, served);
+    QFETCH(bool, done);
+    QTemporaryDir site;
+    QDir(site.path()).mkpath("espana/2025-26");
+    const QString folder = site.path() + "/espana/2025-26/";
+    const QByteArray first = readAll(league("2025-26", 1));
+    if (served == "both" || served == "first")
+      testing::writeAll(folder + "1-liga.txt", first);
+    if (served == "both" || served == "second")
+      testing::writeAll(folder + "2-liga2.txt", readAll(league("2025-26", 2)));
+    if (served == "cut")
+      testing::writeAll(folder + "1-liga.txt", first.left(first.size() / 2));
+    if (served == "html")
+      testing::writeAll(folder + "1-liga.txt", "<html><body>Not here</body></html>");
+    testing::LocalServer server(site.path());
+    QVERIFY2(!server.base().isEmpty(), "python3 is needed to serve the files");
+
+    testing::FormFixture f;
+    QFile::copy(names(), f.folder() + "nombres.csv");
+    QVERIFY(f.loadFile(testing::samplePath("Edato14.txt")));
+    f.scripted.clock.date = QDate(2025, 11, 20);
+    ui::QtHttp http;
+    f.form->services.http = &http;
+    f.form->openfootballBase = server.base() + "espana/";
+    const int before = f.scripted.messages.shown.size();
+    f.form->mnuActualizarTemporada_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(f.scripted.messages.shown.size() > before, 10000);
+    QCOMPARE(QFile::exists(f.folder() + "Edato26.txt"), done);
+    if (done) {
+      QCOMPARE(f.form->seasonFilePath, f.folder() + "Edato26.txt");
+      QCOMPARE(f.form->season.record(1014), QString(served == "both" ? "2022" : "2000"));
+    } else {
+      QCOMPARE(f.form->tablag.text(1, 1), QString(" ATLÉT")); // 2013/14 still shown
+    }
+  }
+
+  void nameOrder_data()
+  {
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::newRow("accents off") << "MÁLAG" << "MALLO";
+    QTest::newRow("dot before letters") << "R.MAD" << "RAYOV";
+    QTest::newRow("Ç as C") << "BARÇA" << "BARCB";
+    QTest::newRow("tie: as written") << "CADIZ" << "CÁDIZ";
+  }
+
+  void nameOrder()
+  {
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QVERIFY(namesInOrder(a, b));
+    QVERIFY(!namesInOrder(b, a));
+  }
+};
+
+QTEST_GUILESS_MAIN(TestImport)
+#include "test_import.moc"
