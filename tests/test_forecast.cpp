@@ -4,6 +4,7 @@
 #include "TestSeasons.h"
 #include "forecast/Figures.h"
 #include "forecast/MatchValuation.h"
+#include "forecast/CouponRoad.h"
 #include "output/CommandLine.h"
 
 #include <QtTest>

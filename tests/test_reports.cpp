@@ -2,6 +2,7 @@
 // the character columns of their pieces, the blank-line feed, the export to
 // Qhistorial.TXT and the two-round sheet.
 #include "TestSeasons.h"
+#include "forecast/CouponRoad.h"
 #include "output/CommandLine.h"
 
 #include <QtTest>

@@ -4,6 +4,7 @@
 #include "TestSeasons.h"
 #include "forecast/ForecastStore.h"
 #include "forecast/ValuationRecord.h"
+#include "forecast/CouponRoad.h"
 #include "output/CommandLine.h"
 #include "text/SequentialFile.h"
 

@@ -3,6 +3,7 @@
 // coupon is rows 2k-1 (home club) and 2k (away club); line i of List14 belongs
 // to row i of the grid.
 #include "forecast/MatchValuation.h"
+#include "forecast/ScoreModel.h"
 #include "season/Qmodelop.h"
 #include "text/TextRules.h"
 
@@ -233,6 +234,47 @@ void Qmodelop::fillCouponLine(int k, const QString &matchLine, int listIndex)
   }
   tablap.setText(home, 12, fmt(QStringLiteral("   "), QStringLiteral("@@@")));
   valueMatch(k);
+  modelLine(k, hT, aT);
+}
+
+void Qmodelop::modelLine(int k, int home, int away)
+{
+  // The model is fitted on the results before the jornada being forecast.
+  const int j = text::toInt16(val(Text1.text));
+  std::vector<forecast::PlayedMatch> played;
+  const int n = teamCount();
+  for (int h = 1; h <= n; ++h) {
+    for (int a = 1; a <= n; ++a) {
+      const QString cell = season.cell(division, h, a);
+      if (cell.size() == 4 && cell[0].isDigit() && cell[2].isDigit() && cell[3].isDigit())
+        played.push_back({h, a, cell.mid(2, 1).toInt(), cell.mid(3, 1).toInt(), cell.left(2).toInt()});
+    }
+  }
+  // A coupon asks for the same fit line after line: it is kept while the results are the same.
+  static struct {
+    int teams = -1, jornada = -1;
+    std::vector<forecast::PlayedMatch> played;
+    forecast::ScoreModel model;
+  } last;
+  if (last.teams != n || last.jornada != j || last.played != played) {
+    last.model = forecast::ScoreModel::fit(n, played, j);
+    last.teams = n, last.jornada = j, last.played = played;
+  }
+  const forecast::MatchProbabilities p = last.model.predict(home, away);
+  auto percent = [](double v) { return fmt(text::toInt16(v * 100), QStringLiteral("@@@")); };
+  tablam.setText(k, 0, percent(p.home));
+  tablam.setText(k, 1, percent(p.draw));
+  tablam.setText(k, 2, percent(p.away));
+  tablam.setText(k, 3, QString(QChar(p.sign())));
+  if (k != 15)
+    return;
+  // The pleno al 15: each side's most likely goals, 0, 1, 2 or M.
+  auto likeliest = [&](const std::array<double, 4> &goals) {
+    const int g = static_cast<int>(std::max_element(goals.begin(), goals.end()) - goals.begin());
+    return (g == 3 ? QStringLiteral("M") : QString::number(g)) + percent(goals[g]) + u'%';
+  };
+  tablam.setText(k, 4, likeliest(p.homeGoals));
+  tablam.setText(k, 5, likeliest(p.awayGoals));
 }
 
 QString Qmodelop::venueSigns(int team, bool atHome)
@@ -326,6 +368,9 @@ void Qmodelop::Command19_Click()
   for (int r = 1; r <= 30; ++r)
     for (int c = 1; c <= 14; ++c)
       tablap.setText(r, c, QString());
+  for (int r = 1; r <= 15; ++r)
+    for (int c = 0; c < tablam.cols(); ++c)
+      tablam.setText(r, c, QString());
 }
 
 void Qmodelop::Label49_Click()

@@ -2,6 +2,8 @@
 
 #include "controls/SystemServices.h"
 #include "import/SeasonImport.h"
+#include "forecast/Backtest.h"
+#include "forecast/CouponRoad.h"
 #include "output/ViewDump.h"
 #include "season/SeasonFile.h"
 
@@ -47,76 +49,6 @@ CommandLineResult failure(int code, const QString &error)
 
 } // namespace
 
-namespace {
-
-// One pass of the coupon road: match M of jornada J of division D, or the
-// whole jornada (match 0).
-struct CouponPass {
-  int division = 1, jornada = 1, match = 0;
-};
-
-std::optional<CouponPass> parsePass(const QString &text)
-{
-  const QStringList parts = text.split(u'/');
-  if (parts.size() != 3)
-    return std::nullopt;
-  CouponPass p;
-  const std::optional<int> d = parseNumber(parts[0]), j = parseNumber(parts[1]);
-  const std::optional<int> m = parts[2] == QStringLiteral("todo") ? std::optional<int>(0) : parseNumber(parts[2]);
-  if (!d || !j || !m || (*d != 1 && *d != 2) || *m < 0)
-    return std::nullopt;
-  p.division = *d, p.jornada = *j, p.match = *m;
-  return p;
-}
-
-// The division whose matches List1 shows, from its heading.
-int divisionListed(const Qmodelop &form)
-{
-  return text::instr(form.List1.item(0), QStringLiteral("1")) > 0 ? 1 : 2;
-}
-
-} // namespace
-
-// For each pass: the division switch until the list shows the division, the
-// jornada keys to the jornada, the coupon prepared before the first pass, the
-// mode button, and a click on the match (or on the list).
-QString playCoupon(Qmodelop &form, int number, const QStringList &passTexts)
-{
-  QList<CouponPass> passes;
-  for (const QString &text : passTexts) {
-    const std::optional<CouponPass> pass = parsePass(text);
-    if (!pass)
-      return QStringLiteral("Paso no válido: %1 (D/J/M o D/J/todo)\n").arg(text);
-    passes.append(*pass);
-  }
-  bool first = true;
-  for (const CouponPass &p : passes) {
-    for (int i = 0; i < 2 && divisionListed(form) != p.division; ++i)
-      form.Command6_Click();
-    if (divisionListed(form) != p.division)
-      return QStringLiteral("La %1ª División no tiene equipos.\n").arg(p.division);
-    const int last = form.jornadaCount();
-    if (p.jornada < 1 || p.jornada > last)
-      return QStringLiteral("Jornada fuera de 1 .. %1: %2\n").arg(last).arg(p.jornada);
-    if (p.match > form.teamCount() / 2)
-      return QStringLiteral("La jornada tiene %1 partidos: %2\n").arg(form.teamCount() / 2).arg(p.match);
-    for (int guard = 0; form.jornada != p.jornada && guard < 100; ++guard)
-      form.Text2_KeyPress(form.jornada < p.jornada ? u'+' : u'-');
-    if (first) {
-      form.Text3.text = QString::number(number);
-      form.Command13_Click();
-      first = false;
-    }
-    const bool whole = p.match == 0;
-    if (form.wholeJornadaMode != whole)
-      form.Command16_Click();
-    if (!whole)
-      form.List1.setListIndex(p.match + 1);
-    form.List1_Click();
-  }
-  form.Label46_Click();
-  return QString();
-}
 
 namespace {
 
@@ -156,6 +88,18 @@ CommandLineResult runImport(const QStringList &args)
 }
 
 } // namespace
+
+// vaticor-cli ARCHIVO backtest [--desde J]
+CommandLineResult runBacktest(const QString &file, std::optional<int> from)
+{
+  QString error;
+  const auto result = forecast::backtest(file, from.value_or(6), &error);
+  if (!result)
+    return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(file, error));
+  CommandLineResult r;
+  r.lines = forecast::backtestLines(*result);
+  return r;
+}
 
 CommandLineResult runCommandLine(const QStringList &args)
 {
@@ -219,7 +163,7 @@ CommandLineResult runCommandLine(const QStringList &args)
   if (!building && !passes.isEmpty())
     return failure(1, commandLineUsage());
   for (const QString &text : passes)
-    if (!parsePass(text))
+    if (!isCouponPass(text))
       return failure(1, QStringLiteral("Paso no válido: %1 (D/J/M o D/J/todo)\n").arg(text));
   if (coupon && (!number || *number < 1))
     return failure(1, QStringLiteral("La vista %1 pide --numero N (1 o más).\n").arg(view));
@@ -238,6 +182,11 @@ CommandLineResult runCommandLine(const QStringList &args)
     return failure(1, QStringLiteral("La división debe ser 1 o 2.\n"));
   if (sortKey && (*sortKey < 0 || *sortKey > 6))
     return failure(1, QStringLiteral("La clave de orden debe estar entre 0 y 6.\n"));
+  if (view == QStringLiteral("backtest")) {
+    if (division || jornada || sortKey || number || (firstJornada && *firstJornada < 1))
+      return failure(1, QStringLiteral("La vista backtest sólo admite --desde J (1 o más).\n"));
+    return runBacktest(file, firstJornada);
+  }
   if ((sortKey || firstJornada) && view != QStringLiteral("clasificacion") && report != QStringLiteral("clasificacion"))
     return failure(1, QStringLiteral("--sort y --desde sólo valen para la vista clasificacion.\n"));
   if (blockEnd && view != QStringLiteral("jornadas"))

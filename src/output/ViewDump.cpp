@@ -30,7 +30,8 @@ QStringList knownViews()
           QStringLiteral("evolucion-equipos"), QStringLiteral("evolucion-signos"), QStringLiteral("equivalente"),
           QStringLiteral("quiniela"), QStringLiteral("guardar"), QStringLiteral("pronostico"),
           QStringLiteral("estadistica"), QStringLiteral("jornada"), QStringLiteral("jornadas"),
-          QStringLiteral("historial"), QStringLiteral("tablas1x2"), QStringLiteral("imprimir"), QStringLiteral("exportar")};
+          QStringLiteral("historial"), QStringLiteral("tablas1x2"), QStringLiteral("imprimir"), QStringLiteral("exportar"),
+          QStringLiteral("backtest")};
 }
 
 QStringList viewLines(const Qmodelop &f, const QString &view)

@@ -151,6 +151,7 @@ public:
   std::array<ListBox, 10> List10, List11;
   std::array<ListBox, 6> List13, List9;
   Grid tablag, tab1, tabl1x2, tablap, tablac, tablacs;
+  Grid tablam; // the score model beside the coupon: P(1), P(X), P(2), sign; goals of the 15th
   Button Command1, Command2, Command15, Command39, Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10, Command11, Command27,
       Command28, Command12, Command13, Command16, Command17,
       Command18, Command19, Command14, Command20, Command21, Command22, Command23, Command24, Command25, Command26,
@@ -276,6 +277,9 @@ public:
   QString couponTitle(const QString &number) const;
   // Values coupon line k from the views on screen and writes its columns 9-12.
   void valueMatch(int k);
+  // The score model's P(1), P(X), P(2) and most likely sign of coupon line k,
+  // and for line 15 each side's most likely goals.
+  void modelLine(int k, int home, int away);
   // Signs of a club's matches at home (or away) over the last 25 jornadas, the last 15.
   QString venueSigns(int team, bool atHome);
   QString teamEvolutionPlaces(const QString &name) const;
