@@ -1,10 +1,12 @@
 // End-to-end tests of the real window: start-up, division switch, the view
 // buttons, clicks on the grids and the exit, driven through the Qt widgets.
 #include "TestSeasons.h"
+#include "ui/CouponPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/QtServices.h"
 #include "ui/Translations.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QMessageBox>
 #include <QProcess>
@@ -50,6 +52,45 @@ void clickLine(ui::ListWidget *list, int line)
 {
   const QRect rect = list->visualItemRect(list->item(line));
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+// Types into a box over what it holds.
+void typeOver(QLineEdit *box, const QString &text)
+{
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(box, text);
+}
+
+// The division switch until the match list shows the division asked for.
+void showDivision(ui::MainWindow &w, int division)
+{
+  const QString heading = QStringLiteral("%1ªDIVISIÓN").arg(division);
+  for (int i = 0; i < 2 && !w.List1->item(0)->text().contains(heading); ++i)
+    QTest::mouseClick(w.Command6, Qt::LeftButton);
+}
+
+QStringList gridRows(const QTableWidget *grid)
+{
+  QStringList rows;
+  for (int r = 0; r < grid->rowCount(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < grid->columnCount(); ++c)
+      cells.append(grid->item(r, c)->text());
+    rows.append(cells.join(u'|'));
+  }
+  return rows;
+}
+
+QStringList gridRows(const controls::Grid &grid)
+{
+  QStringList rows;
+  for (int r = 0; r < grid.rows(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < grid.cols(); ++c)
+      cells.append(grid.text(r, c));
+    rows.append(cells.join(u'|'));
+  }
+  return rows;
 }
 
 } // namespace
@@ -254,6 +295,98 @@ private slots:
     QTest::mouseClick(w.Command3, Qt::LeftButton);
     QCOMPARE(w.List7->item(0)->text(), QStringLiteral(" 1ª DIVISIÓN Jorn="));
     QCOMPARE(w.List8->item(0)->text(), QStringLiteral("19"));
+  }
+
+  // A player's coupon by mouse and keyboard: the coupon number, "Quiniela",
+  // jornada 20 of 1ª División passed whole, then five matches of jornada 22
+  // of 2ª one by one (the coupon of vaticor-cli quiniela 1/20/todo 2/22/1..5).
+  void aCouponIsBuiltByClicks()
+  {
+    Program p;
+    auto &w = *p.window;
+    w.resize(1366, 768);
+    QTest::keyClicks(w.Text2, QStringLiteral("ccc---")); // 38 to 20
+    typeOver(w.Text3, QStringLiteral("21"));
+    QTest::mouseClick(w.Command13, Qt::LeftButton);
+    QVERIFY(w.Frame9->isVisible());
+    QVERIFY(w.Frame9->Label49->text().contains(QStringLiteral("; Q.nº   21;")));
+    QVERIFY(w.Frame9->Label39->text().startsWith(QStringLiteral("     Pasar Encuentros a la Quiniela")));
+    QVERIFY(w.Frame9->Check2[5]->isChecked()); // "Ult. Res" hidden
+    QCOMPARE(w.Frame9->tablap->columnWidth(5), 0);
+    QTest::mouseClick(w.Command16, Qt::LeftButton);
+    QCOMPARE(w.Command16->text(), QStringLiteral("Jornada Entera"));
+    QCOMPARE(w.Text2->text(), QStringLiteral("T"));
+    clickLine(w.List1, 2);
+    QCOMPARE(w.Frame9->tablap->item(19, 0)->text(), QStringLiteral("10 VILLA"));
+    showDivision(w, 2);
+    QTest::keyClicks(w.Text2, QStringLiteral("cccc")); // 42 to 22
+    QCOMPARE(w.Command16->text(), QStringLiteral("Uno a Uno")); // the switch went back to one by one
+    for (int match = 1; match <= 5; ++match)
+      clickLine(w.List1, match + 1);
+    QTest::mouseClick(w.Frame9->Label46, Qt::LeftButton);
+
+    const QTableWidget *tablap = w.Frame9->tablap;
+    QCOMPARE(tablap->item(1, 0)->text(), QStringLiteral(" 1 GETAF"));
+    QCOMPARE(tablap->item(2, 0)->text(), QStringLiteral(" 1 R.SOC"));
+    QCOMPARE(tablap->item(1, 11)->text().right(2), QStringLiteral("X2")); // the forecast sign of line 1
+    QCOMPARE(tablap->item(29, 0)->text(), QStringLiteral("15 PONFE"));
+    QCOMPARE(w.Frame9->Label46->text(), QStringLiteral("   8 |5.1 |4.3"));
+
+    QCOMPARE(gridRows(tablap), gridRows(p.form->tablap));
+    QCOMPARE(w.Frame9->Label9->text(), QStringLiteral("11  8  3  7  14"));
+    QVERIFY(saveShot(w, QStringLiteral("coupon-built.png")));
+
+    // Enlarged, the coupon takes the whole window; a second press brings the views back.
+    QTest::mouseClick(w.Frame9->Command18, Qt::LeftButton);
+    QVERIFY(!w.tablag->isVisible() && !w.List1->isVisible() && tablap->isVisible());
+    QVERIFY(saveShot(w, QStringLiteral("coupon-enlarged.png")));
+    QTest::mouseClick(w.Frame9->Command18, Qt::LeftButton);
+    QVERIFY(w.tablag->isVisible() && w.Frame5->isVisible() && !w.Frame9->isVisible());
+  }
+
+  // The coupon's small controls: the font steps, the column switches, the
+  // figures' clicks, a click on a row choosing the line to fill, and the title clearing it.
+  void couponControlsAct()
+  {
+    Program p;
+    auto &w = *p.window;
+    typeOver(w.Text3, QStringLiteral("7"));
+    QTest::mouseClick(w.Command13, Qt::LeftButton);
+    ui::CouponPanel &coupon = *w.Frame9;
+    clickLine(w.List1, 2);
+    clickLine(w.List1, 3);
+    QCOMPARE(coupon.tablap->item(3, 0)->text(), QStringLiteral(" 2 ") + w.List1->item(3)->text().mid(3, 5));
+    // A click on row 1 and then on row 6: the next match goes to line 3.
+    clickCell(coupon.tablap, 1, 0);
+    clickCell(coupon.tablap, 6, 0);
+    clickLine(w.List1, 5);
+    QCOMPARE(coupon.tablap->item(5, 0)->text(), QStringLiteral(" 3 ") + w.List1->item(5)->text().mid(3, 5));
+
+    const int at5 = coupon.tablap->rowHeight(1);
+    for (double size : {6.0, 7.0, 8.0, 4.0, 5.0, 6.0, 7.0, 8.0}) {
+      QTest::mouseClick(coupon.Label6, Qt::LeftButton);
+      QCOMPARE(p.form->tablap.fontSize, size);
+      QCOMPARE(coupon.tablap->font().pointSizeF(), size);
+    }
+    QVERIFY(coupon.tablap->rowHeight(1) > at5);
+    QTest::mouseClick(coupon.Label9, Qt::LeftButton);
+    QCOMPARE(coupon.tablap->font().pointSizeF(), 5.0);
+
+    QVERIFY(coupon.tablap->columnWidth(9) > 0);
+    QTest::mouseClick(coupon.Check2[9], Qt::LeftButton);
+    QCOMPARE(coupon.tablap->columnWidth(9), 0);
+    QTest::mouseClick(coupon.Check2[9], Qt::LeftButton);
+    QVERIFY(coupon.tablap->columnWidth(9) > 0);
+
+    QTest::mouseClick(coupon.Label46, Qt::LeftButton);
+    QVERIFY(coupon.Label25->text().endsWith(QStringLiteral(" char")));
+    QTest::mouseClick(coupon.Label49, Qt::LeftButton);
+    QCOMPARE(coupon.tablap->item(1, 9)->text(), QString());
+    QCOMPARE(coupon.Label46->text(), QStringLiteral("- - - - -"));
+
+    // The manual's box from the menu.
+    w.mnuProMmnu->trigger();
+    QCOMPARE(p.scripted.messages.shown.last().title, QStringLiteral("CREAR PRONOSTICO:!"));
   }
 
   void exitAsksFirst()

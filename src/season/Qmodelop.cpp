@@ -59,6 +59,48 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
     Label40[i].caption = QString::fromUtf16(sortCaptions[i]);
   Label34.caption = QStringLiteral("<< Retrocede 10 Jor. Inicial ");
   Label49.caption = QStringLiteral("     Pronóstico de la Quiniela");
+  // The coupon panel, its figures and column switches, the forecast store and the 1X2 tables.
+  Command13.caption = QStringLiteral("Quiniela");
+  Command18.caption = QStringLiteral("Pronóstico");
+  Command19.caption = QStringLiteral("BORRAR ");
+  Command17.caption = QStringLiteral(">>");
+  Command31.caption = QStringLiteral("<<");
+  Command22.caption = QStringLiteral("Guardar Pronóstico");
+  Command20.caption = QStringLiteral("<");
+  Command20.toolTip = QStringLiteral("Retrocede Escrutinio");
+  Command21.caption = QStringLiteral(">");
+  Command21.toolTip = QStringLiteral("Avanza Escrutinio");
+  Command32.caption = QStringLiteral("Pronóstico");
+  Command29.caption = QStringLiteral("Estadistica 1X2");
+  Command29.toolTip = QStringLiteral(" Comando que permite visualizar los signos de cada encuentro de cada quiniela, para "
+                                     "obtener una estadistica de valores en relación al signo.");
+  Command23.caption = QStringLiteral("Otros  FACTORES");
+  Command23.toolTip = QStringLiteral("Introd. otros factores");
+  Command33.caption = QStringLiteral("SALIR");
+  Command25.caption = QStringLiteral("<< Retrocede");
+  Command26.caption = QStringLiteral("Avanza >>");
+  Command27.caption = QStringLiteral("Avanza >>");
+  Command28.caption = QStringLiteral("<< Retrocede");
+  Command35.caption = Command37.caption = QStringLiteral("<");
+  Command36.caption = Command38.caption = QStringLiteral(">");
+  Command37.toolTip = QStringLiteral("Ventana Anterior");
+  Command38.toolTip = QStringLiteral("Ventana Siguiente");
+  Label47.caption = QStringLiteral("Figura Media:(VX2):");
+  Label6.caption = QStringLiteral("V X 2 R S:");
+  Label22.caption = QStringLiteral(" Longitud de Filas (Máx. 158 char.)= ");
+  label42.caption = QStringLiteral("Información?");
+  Label51.caption = QStringLiteral(" Nº Equips  RES. ENCUEN./ GOLES    RESULT.: ULT. SIGNOS/ RESULT.  EVO: Eqps/Sgns Tt  "
+                                   "PUNTOS/Negivs  Diferencias  Po Pt PEq Po   VALORACIONES/ 1X2");
+  Label5.caption = QStringLiteral(" DISTRIBUCIÓN DE SIGNOS CON ARREGLO A LOS VALORES DEFINITIVOS DE LAS DIFERENCIAS  ENTRE "
+                                  "LOS EQUIPOS DE CADA ENCUENTRO: ");
+  const char16_t *switchCaptions[14] = {u"Equips",   u"Result.", u"Encuent",  u"Goles",  u"Ult.Signos",
+                                        u"Ult. Res", u"Evo.Eqps", u"Evo Sgns", u"P Negt", u"Diferenc",
+                                        u"Puntos",   u"V 14%",   u"V 25%",    u"CsEEV"};
+  for (int i = 0; i < 14; ++i)
+    Check2[i].caption = QString::fromUtf16(switchCaptions[i]);
+  // The size the coupon is drawn at until Label6 steps it; the whole coupon
+  // stands on a screen of 1366 pixels.
+  tablap.fontSize = 5;
   Label19[0].caption = QStringLiteral("Equipo Casa");
   Label19[1].caption = QStringLiteral("Equipo Visitante");
   Label20.caption = QStringLiteral("Resultado? = ");

@@ -155,7 +155,7 @@ public:
   Button Command1, Command2, Command15, Command39, Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10, Command11, Command27,
       Command28, Command12, Command13, Command16, Command17,
       Command18, Command19, Command14, Command20, Command21, Command22, Command23, Command24, Command25, Command26,
-      Command29, Command30, Command31, Command32, Command33, Command34;
+      Command29, Command30, Command31, Command32, Command33, Command34, Command35, Command36, Command37, Command38;
   MenuEntry mnuaCargar, mnuActualizar, mnuActTI, mnuactualiza, mnuActGI, mnuProMmnu, mnuImportar,
       mnuActualizarTemporada, mnuIventana, mnupronos,
       mnuOpciones, mnucreditos, mnuAyuda, mnuSalir;

@@ -18,22 +18,39 @@ GridWidget::GridWidget(QWidget *parent) : QTableWidget(parent)
   setWordWrap(false);
   setSortingEnabled(false);
   setFocusPolicy(Qt::NoFocus);
+  setTextSize(8);
+  connect(this, &QTableWidget::cellClicked, this, &GridWidget::cellPicked);
+}
+
+void GridWidget::setTextSize(double points)
+{
+  textSize_ = points;
+  setFont(fixedFont(points));
   // One pixel for the grid line under the text: rows as tight as the text
   // allows (the hidden header would otherwise impose its own font's height).
-  const int rowHeight = QFontMetrics(font()).height() + 1;
+  // At small sizes the accented capitals rise above the font's rounded
+  // height, and the text is centred: the row leaves that room on both sides.
+  const QFontMetrics metrics(font());
+  const int overflow = std::max(0, metrics.boundingRect(QStringLiteral("ÁÉÍÓÚÑÇgjy|")).height() - metrics.height());
+  const int rowHeight = metrics.height() + 2 * overflow + 1;
   verticalHeader()->setMinimumSectionSize(rowHeight);
   verticalHeader()->setDefaultSectionSize(rowHeight);
-  connect(this, &QTableWidget::cellClicked, this, &GridWidget::cellPicked);
+  for (int r = 0; r < rowCount(); ++r)
+    setRowHeight(r, rowHeight);
 }
 
 void GridWidget::draw(const controls::Grid &grid)
 {
   setVisible(grid.visible);
+  if (followsFontSize_ && grid.fontSize > 0 && grid.fontSize != textSize_)
+    setTextSize(grid.fontSize);
   if (rowCount() != grid.rows())
     setRowCount(grid.rows());
   if (columnCount() != grid.cols())
     setColumnCount(grid.cols());
   const QFontMetrics metrics(font());
+  // Qt draws a cell's text this far in from each side, plus a pixel for the grid line.
+  const int textMargins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
   for (int c = 0; c < grid.cols(); ++c) {
     int widest = 0;
     for (int r = 0; r < grid.rows(); ++r) {
@@ -58,12 +75,16 @@ void GridWidget::draw(const controls::Grid &grid)
     }
     // A near-zero width hides a column on purpose; otherwise no text is cut.
     const int twips = grid.colWidth(c);
-    const int width = twips <= 15 ? 0 : std::max(twips / 15, widest + 10);
+    const int width = twips <= 15 ? 0 : std::max(twips / 15, widest + textMargins);
     if (columnWidth(c) != width)
       setColumnWidth(c, width);
   }
   clearSelection();
-  if (grid.rows() > 0 && grid.cols() > 0 && (grid.rowSel != grid.row || grid.colSel != grid.col))
+  if (grid.rows() <= 0 || grid.cols() <= 0)
+    return;
+  if (marksCurrentCell_)
+    setRangeSelected(QTableWidgetSelectionRange(grid.row, grid.col, grid.row, grid.col), true);
+  else if (grid.rowSel != grid.row || grid.colSel != grid.col)
     setRangeSelected(QTableWidgetSelectionRange(std::min(grid.row, grid.rowSel), std::min(grid.col, grid.colSel),
                                                 std::max(grid.row, grid.rowSel), std::max(grid.col, grid.colSel)),
                      true);

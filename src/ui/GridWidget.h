@@ -17,9 +17,20 @@ public:
   void draw(const controls::Grid &grid);
   // The size that shows every cell without scrolling.
   QSize fullSize() const;
+  // The grid draws its text at the model's font size (the coupon's size steps).
+  void setFollowsFontSize(bool on) { followsFontSize_ = on; }
+  // Text at this size whatever the model says (the wide tables of signs).
+  void setTextSize(double points);
+  // The current cell is shown selected (the cell that typing goes to).
+  void setMarksCurrentCell(bool on) { marksCurrentCell_ = on; }
 
 signals:
   void cellPicked(int row, int col);
+
+private:
+  bool followsFontSize_ = false;
+  bool marksCurrentCell_ = false;
+  double textSize_ = 8;
 };
 
 class ListWidget : public QListWidget {

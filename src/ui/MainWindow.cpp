@@ -1,15 +1,20 @@
 #include "ui/MainWindow.h"
 
+#include "ui/CouponPanel.h"
 #include "ui/Fonts.h"
+#include "ui/QtServices.h"
+#include "ui/QtWindows.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -29,22 +34,7 @@ void moveTo(controls::Grid &grid, int row, int col)
   grid.col = grid.colSel = col;
 }
 
-QLabel *newLabel(QWidget *parent, bool fixed = false)
-{
-  auto *label = new QLabel(parent);
-  label->setTextFormat(Qt::PlainText);
-  if (fixed)
-    label->setFont(fixedFont(8));
-  return label;
-}
-
 } // namespace
-
-void ClickLabel::mousePressEvent(QMouseEvent *event)
-{
-  QLabel::mousePressEvent(event);
-  emit clicked();
-}
 
 MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(parent), form_(form)
 {
@@ -60,17 +50,20 @@ MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(p
   auto *columns = new QHBoxLayout;
   columns->addStrut(560);
   columns->setSpacing(10);
-  columns->addWidget(buildLeftColumn(), 0);
+  leftColumn_ = buildLeftColumn();
+  columns->addWidget(leftColumn_, 0);
   auto *right = new QVBoxLayout;
   right->setSpacing(4);
   // The boxes and buttons stand in a block beside the jornada's matches rather
   // than in rows above them, which leaves the views the height to show every
   // row of a 22-team division.
-  auto *top = new QHBoxLayout;
+  topBlock_ = new QWidget(central);
+  auto *top = new QHBoxLayout(topBlock_);
+  top->setContentsMargins(0, 0, 0, 0);
   top->addWidget(buildControls(), 0, Qt::AlignTop);
   top->addSpacing(8);
   top->addWidget(buildMatchPanel(), 1);
-  right->addLayout(top);
+  right->addWidget(topBlock_);
   right->addWidget(buildViewArea(), 1);
   columns->addLayout(right, 1);
   outer->addLayout(columns, 1);
@@ -112,11 +105,27 @@ void MainWindow::buildMenus()
   mnuProMmnu = update->addAction(form_.mnuProMmnu.caption);
   mnuIventana = bar->addAction(form_.mnuIventana.caption);
   mnupronos = bar->addAction(form_.mnupronos.caption);
+  connect(mnupronos, &QAction::triggered, this, [this] { run([this] { form_.mnupronos_Click(); }); });
+  connect(mnuProMmnu, &QAction::triggered, this, [this] { run([this] { form_.mnuProMmnu_Click(); }); });
   QMenu *options = bar->addMenu(form_.mnuOpciones.caption);
   mnucreditos = options->addAction(form_.mnucreditos.caption);
   mnuAyuda = options->addAction(form_.mnuAyuda.caption);
   mnuSalir = options->addAction(form_.mnuSalir.caption);
   connect(mnuSalir, &QAction::triggered, this, [this] { run([this] { form_.mnuSalir_Click(); }); });
+
+}
+
+Runner MainWindow::runner()
+{
+  return {[this](const Handler &handler) { run(handler); },
+          [this](const QString &report, const Handler &handler) { printReport(report, handler); }};
+}
+
+void MainWindow::printReport(const QString &report, const std::function<void()> &handler)
+{
+  if (auto *printer = dynamic_cast<QtPrinter *>(form_.services.printer))
+    printer->setDocumentName(report);
+  run(handler);
 }
 
 QPushButton *MainWindow::button(const QString &caption)
@@ -177,6 +186,7 @@ QWidget *MainWindow::buildControls()
   Text2->setFont(fixedFont(10));
   Text2->setFixedWidth(30);
   Text2->setReadOnly(true);
+  Text2->installEventFilter(this);
   Text2->setStyleSheet(QStringLiteral("background:black; color:yellow;"));
   auto *couponCaption = new QLabel(QStringLiteral("Quiniela nº:"));
   Text3 = new QLineEdit;
@@ -194,6 +204,10 @@ QWidget *MainWindow::buildControls()
   Command11 = button(form_.Command11.caption);
   Command4 = button(form_.Command4.caption);
   Command3 = button(form_.Command3.caption);
+  Command13 = button(form_.Command13.caption);
+  // The red mode button: the whole jornada or one match at a time.
+  Command16 = button(form_.Command16.caption);
+  Command16->setStyleSheet(QStringLiteral("background:#ff0000; color:white; font-weight:bold;"));
   connect(Command6, &QPushButton::clicked, this, [this] { run([this] { form_.Command6_Click(); }); });
   connect(Command30, &QPushButton::clicked, this, [this] { run([this] { form_.Command30_Click(); }); });
   connect(Command7, &QPushButton::clicked, this, [this] { run([this] { form_.Command7_Click(); }); });
@@ -201,6 +215,8 @@ QWidget *MainWindow::buildControls()
   connect(Command11, &QPushButton::clicked, this, [this] { run([this] { form_.Command11_Click(); }); });
   connect(Command4, &QPushButton::clicked, this, [this] { run([this] { form_.Command4_Click(); }); });
   connect(Command3, &QPushButton::clicked, this, [this] { run([this] { form_.Command3_Click(); }); });
+  connect(Command13, &QPushButton::clicked, this, [this] { run([this] { form_.Command13_Click(); }); });
+  connect(Command16, &QPushButton::clicked, this, [this] { run([this] { form_.Command16_Click(); }); });
 
   auto *boxes = new QHBoxLayout;
   boxes->addWidget(jornadaCaption);
@@ -210,10 +226,11 @@ QWidget *MainWindow::buildControls()
   boxes->addWidget(couponCaption);
   boxes->addWidget(Text3);
   boxes->addStretch(1);
-  grid->addLayout(boxes, 0, 0, 1, 2);
-  QPushButton *const order[] = {Command6, Command30, Command7, Command12, Command11, Command4, Command3};
-  for (int i = 0; i < 7; ++i)
-    grid->addWidget(order[i], 1 + i / 2, i % 2);
+  grid->addLayout(boxes, 0, 0, 1, 3);
+  QPushButton *const order[] = {Command6, Command30, Command13, Command7, Command12, Command16,
+                                Command11, Command4,  Command3};
+  for (int i = 0; i < 9; ++i)
+    grid->addWidget(order[i], 1 + i / 3, i % 3);
   return block;
 }
 
@@ -225,6 +242,19 @@ QWidget *MainWindow::buildMatchPanel()
   List1 = new ListWidget(Frame2);
   List1->setStyleSheet(QStringLiteral("background:#dde6ff;"));
   List6 = new ListWidget(Frame2);
+  // A click on a match passes it, or the whole jornada, to the coupon.
+  connect(List1, &ListWidget::linePicked, this, [this](int line) {
+    run([this, line] {
+      form_.List1.setListIndex(line);
+      form_.List1_Click();
+    });
+  });
+  connect(List6, &ListWidget::linePicked, this, [this](int line) {
+    run([this, line] {
+      form_.List6.setListIndex(line);
+      form_.List6_Click();
+    });
+  });
   List7 = new ListWidget(Frame2);
   List8 = new ListWidget(Frame2);
   layout->addWidget(List1);
@@ -253,7 +283,7 @@ QWidget *MainWindow::buildMatchPanel()
 
 QWidget *MainWindow::buildViewArea()
 {
-  auto *scroll = new QScrollArea;
+  auto *scroll = views_ = new QScrollArea;
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
   auto *area = new QWidget;
@@ -348,7 +378,10 @@ QWidget *MainWindow::buildViewArea()
     v->addWidget(Label14);
     v->addStretch(1);
   }
-  for (QWidget *frame : {Frame5, Frame7, Frame15, Frame17})
+  Frame9 = new CouponPanel(form_, runner(), area);
+  Frame13 = new StatsPanel(form_, runner(), area);
+  for (QWidget *frame : {Frame5, Frame7, Frame15, Frame17, static_cast<QWidget *>(Frame9),
+                         static_cast<QWidget *>(Frame13)})
     layout->addWidget(frame);
   layout->addStretch(1);
   scroll->setWidget(area);
@@ -461,6 +494,20 @@ void MainWindow::refresh()
   Frame17->setVisible(f.Frame17.visible);
   tabl1x2->draw(f.tabl1x2);
   tabl1x2->setFixedSize(tabl1x2->fullSize());
+
+  drawButton(Command13, f.Command13);
+  drawButton(Command16, f.Command16);
+  Frame9->setVisible(f.Frame9.visible);
+  Frame9->draw();
+  Frame13->setVisible(f.Frame13.visible);
+  Frame13->draw();
+  // The coupon and the 1X2 tables are wide: they stand over the general
+  // standings unless the coupon has been slid beside them, and over the boxes
+  // and match lists too when the coupon is enlarged or the tables are shown.
+  const bool slidBeside = f.Frame9.geometry.left >= 1990 && f.Frame9.geometry.left <= 2100;
+  const bool couponShown = f.Frame9.visible && !f.Frame13.visible;
+  leftColumn_->setVisible(f.Frame1.visible && !f.Frame13.visible && !(couponShown && !slidBeside));
+  topBlock_->setVisible(f.Frame1.visible && !f.Frame13.visible && !(couponShown && f.couponEnlarged));
   // A handler asks for the focus once; kept, it would pull the focus back on
   // every later redraw (a mouse move) and eat what the user types elsewhere.
   if (f.focusedControl == QStringLiteral("Text2"))
@@ -472,6 +519,21 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
   if (watched == tablag->viewport() && event->type() == QEvent::Enter)
     run([this] { form_.tablag_MouseMove(); });
+  // The black box takes its keys one by one, as the key code the jornada
+  // keys expect; Tab still moves the focus and keys without a character do nothing.
+  if (watched == Text2 && event->type() == QEvent::KeyPress) {
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+      return false;
+    int code = 0;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+      code = 13;
+    else if (!key->text().isEmpty())
+      code = key->text().at(0).unicode();
+    if (code != 0)
+      run([this, code] { form_.Text2_KeyPress(code); });
+    return true;
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -4,6 +4,7 @@
 
 #include "season/Qmodelop.h"
 #include "ui/GridWidget.h"
+#include "ui/Widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,21 +15,14 @@
 #include <vector>
 
 class QAction;
+class QProgressBar;
 class QScrollArea;
 
 namespace ui {
 
-// A label that reports clicks (sort headings, the window key).
-class ClickLabel : public QLabel {
-  Q_OBJECT
-public:
-  using QLabel::QLabel;
-signals:
-  void clicked();
-
-protected:
-  void mousePressEvent(QMouseEvent *event) override;
-};
+class CouponPanel;
+class StatsPanel;
+class QtHttp;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -39,13 +33,18 @@ public:
   // Runs a handler as a user event does: the handler, then the window redrawn,
   // and the window closed when the program is to end.
   void run(const std::function<void()> &handler);
+  // The same for a report: the printer learns the report's name first.
+  void printReport(const QString &report, const std::function<void()> &handler);
   void refresh();
+  // The transfers of the update menu show their progress in the window.
+  void setHttp(QtHttp *http);
 
   // The controls, by their names, for the end-to-end tests.
   GridWidget *tablag, *tab1, *tabl1x2;
   ListWidget *List1, *List6, *List7, *List8;
   std::array<ListWidget *, 5> List12, List2, List3;
-  QPushButton *Command3, *Command4, *Command6, *Command7, *Command11, *Command12, *Command30;
+  QPushButton *Command3, *Command4, *Command6, *Command7, *Command11, *Command12, *Command13, *Command16,
+      *Command30;
   QLineEdit *Text1, *Text2, *Text3;
   QLabel *Label1, *Label2, *Label3, *Label4, *Label7, *Label10, *Label11, *Label14, *Label18, *Label27, *Label53;
   std::array<QLabel *, 2> Label19;
@@ -53,6 +52,8 @@ public:
   std::array<ClickLabel *, 7> Label40;
   ClickLabel *Label34;
   QWidget *Frame2, *Frame5, *Frame7, *Frame15, *Frame17;
+  CouponPanel *Frame9;
+  StatsPanel *Frame13;
   QAction *mnuaCargar, *mnuActTI, *mnuactualiza, *mnuActGI, *mnuProMmnu, *mnuIventana, *mnupronos, *mnucreditos,
       *mnuAyuda, *mnuSalir;
 
@@ -61,6 +62,7 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+  Runner runner();
   QPushButton *button(const QString &caption);
   void buildMenus();
   QWidget *buildLeftColumn();
@@ -72,6 +74,10 @@ private:
 
   vaticor::Qmodelop &form_;
   bool closing_ = false;
+  QWidget *leftColumn_ = nullptr;
+  QWidget *topBlock_ = nullptr;
+  QScrollArea *views_ = nullptr;
+  QProgressBar *progress_ = nullptr;
 };
 
 } // namespace ui

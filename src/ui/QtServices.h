@@ -50,6 +50,8 @@ public:
   QString endDoc() override;
   void printWindowImage() override;
   QString lastPdf() const { return lastPdf_; }
+  // The report the next document holds; it names the PDF.
+  void setDocumentName(const QString &name) { documentName_ = name; }
 
 private:
   QString pdfFolder_;
@@ -60,6 +62,7 @@ private:
   controls::PageText page_;
   bool windowImage_ = false;
   QString lastPdf_;
+  QString documentName_;
 };
 
 } // namespace ui

@@ -1,0 +1,55 @@
+#pragma once
+// The coupon panel `Frame9`: the coupon grid `tablap` with its title, column
+// switches, figures and instructions, and the buttons of the forecast store.
+// It draws the form's models and forwards clicks to its handlers.
+
+#include "season/Qmodelop.h"
+#include "ui/GridWidget.h"
+#include "ui/Widgets.h"
+
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+
+class CouponPanel : public QWidget {
+  Q_OBJECT
+public:
+  CouponPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent = nullptr);
+  void draw();
+
+  GridWidget *tablap;
+  ClickLabel *Label49, *label42, *Label43, *Label46, *Label47, *Label6, *Label9;
+  QLabel *Label22, *Label25, *Label39;
+  std::array<QCheckBox *, 14> Check2;
+  QPushButton *Command18, *Command19, *Command17, *Command31, *Command22, *Command20, *Command21, *Command32,
+      *Command29, *Command23;
+  QLineEdit *Text5;
+
+private:
+  vaticor::Qmodelop &form_;
+  Runner run_;
+};
+
+// The statistics panel `Frame13`: the signs that fell at each valuation
+// (`tablac`) and their counts (`tablacs`).
+class StatsPanel : public QWidget {
+  Q_OBJECT
+public:
+  StatsPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent = nullptr);
+  void draw();
+
+  QLabel *Label5;
+  GridWidget *tablac, *tablacs;
+  QPushButton *Command33, *Command34;
+
+private:
+  vaticor::Qmodelop &form_;
+  Runner run_;
+};
+
+} // namespace ui

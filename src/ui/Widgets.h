@@ -1,0 +1,56 @@
+#pragma once
+// Small pieces shared by the window's panels: a label that reports clicks,
+// the drawing of a label, button or check box from its model, and the name a
+// widget carries so that the window can tell the form which control the mouse
+// is over.
+
+#include "controls/Controls.h"
+
+#include <QLabel>
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+
+// Runs a handler as a user event does (the handler, then the window redrawn).
+using Handler = std::function<void()>;
+struct Runner {
+  std::function<void(const Handler &)> run;
+  // A handler that prints a report: the printer is told the report's name
+  // first, which names the PDF when no printer is installed.
+  std::function<void(const QString &report, const Handler &)> print;
+  void operator()(const Handler &handler) const { run(handler); }
+};
+
+// A label that reports clicks (sort headings, the coupon's title, the figures).
+class ClickLabel : public QLabel {
+  Q_OBJECT
+public:
+  using QLabel::QLabel;
+signals:
+  void clicked();
+
+protected:
+  void mousePressEvent(QMouseEvent *event) override;
+};
+
+// The control's name and, for a control array, its index, for the help line.
+void nameControl(QWidget *widget, const QString &name, int index = -1);
+QString controlName(const QObject *widget);
+int controlIndex(const QObject *widget);
+
+QLabel *newLabel(QWidget *parent, bool fixed = false);
+ClickLabel *newClickLabel(QWidget *parent, bool fixed = false);
+QPushButton *newButton(const controls::Button &model);
+
+void drawLabel(QLabel *widget, const controls::Label &label);
+void drawButton(QPushButton *widget, const controls::Button &button);
+void drawCheck(QCheckBox *widget, const controls::CheckBox &check);
+// A box the form writes into: its text is replaced only when it differs, so
+// the cursor of a box being typed in stays where it is.
+void drawText(QLineEdit *widget, const controls::TextBox &box);
+
+} // namespace ui
