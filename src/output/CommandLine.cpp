@@ -4,6 +4,7 @@
 #include "import/SeasonImport.h"
 #include "forecast/Backtest.h"
 #include "forecast/CouponRoad.h"
+#include "forecast/Systems.h"
 #include "output/ViewDump.h"
 #include "season/SeasonFile.h"
 
@@ -26,7 +27,8 @@ QString commandLineUsage()
                         "Opciones de clasificacion: --sort K (0..6)  --desde J (jornada inicial)\n"
                         "Opciones de jornadas: --hasta J; de historial: --equipos K (el último de los seis)\n"
                         "     vaticor-cli ARCHIVO imprimir INFORME [PASO...]   vaticor-cli ARCHIVO exportar\n"
-                        "     vaticor-cli importar PRIMERA.txt [SEGUNDA.txt] --salida ARCHIVO [--nombres TABLA]\n")
+                        "     vaticor-cli importar PRIMERA.txt [SEGUNDA.txt] --salida ARCHIVO [--nombres TABLA]\n"
+                        "     vaticor-cli reducir SIGNOS [--garantia 13|12]   vaticor-cli escrutinio RESULTADO COLUMNA...\n")
       .arg(knownViews().join(QStringLiteral(", ")));
 }
 
@@ -89,6 +91,56 @@ CommandLineResult runImport(const QStringList &args)
 
 } // namespace
 
+// vaticor-cli reducir SIGNOS [--garantia 13|12]
+CommandLineResult runReduce(const QStringList &args)
+{
+  int guarantee = 13;
+  QStringList rest = args.mid(1);
+  const int at = static_cast<int>(rest.indexOf(QStringLiteral("--garantia")));
+  if (at >= 0) {
+    guarantee = rest.value(at + 1).toInt();
+    rest.remove(at, std::min<qsizetype>(2, rest.size() - at));
+  }
+  const std::optional<forecast::System> system = rest.size() == 1 ? forecast::parseSystem(rest[0]) : std::nullopt;
+  if (!system || (guarantee != 12 && guarantee != 13 && guarantee != 14))
+    return failure(1, QStringLiteral("Uso: vaticor-cli reducir SIGNOS [--garantia 13|12]\n"
+                                     "SIGNOS: 14 grupos separados por comas de 1, X, 2, 1X, X2, 12 o 1X2\n"));
+  const auto columns = forecast::reduce(*system, guarantee);
+  if (!columns)
+    return failure(1, QStringLiteral("El sistema de %1 columnas es demasiado grande para reducirlo.\n")
+                          .arg(forecast::directCount(*system)));
+  CommandLineResult r;
+  for (const forecast::Column &c : *columns)
+    r.lines << forecast::columnText(c);
+  r.lines << QStringLiteral("columnas %1 directas %2 garantia %3")
+                 .arg(columns->size())
+                 .arg(forecast::directCount(*system))
+                 .arg(guarantee);
+  return r;
+}
+
+// vaticor-cli escrutinio RESULTADO COLUMNA...
+CommandLineResult runCheck(const QStringList &args)
+{
+  const std::optional<forecast::Column> result = forecast::parseColumn(args.value(1));
+  if (!result || args.size() < 3)
+    return failure(1, QStringLiteral("Uso: vaticor-cli escrutinio RESULTADO COLUMNA...  (14 signos de 1, X y 2 cada uno)\n"));
+  CommandLineResult r;
+  int counts[5] = {};
+  for (const QString &text : args.mid(2)) {
+    const std::optional<forecast::Column> column = forecast::parseColumn(text);
+    if (!column)
+      return failure(1, QStringLiteral("Columna no válida: %1\n").arg(text));
+    const int h = forecast::hits(*column, *result);
+    r.lines << QStringLiteral("%1 %2 %3").arg(forecast::columnText(*column)).arg(h).arg(forecast::category(h));
+    if (h >= 10)
+      ++counts[14 - h];
+  }
+  for (int k = 0; k < 5; ++k)
+    r.lines << QStringLiteral("categoria %1: %2").arg(14 - k).arg(counts[k]);
+  return r;
+}
+
 // vaticor-cli ARCHIVO backtest [--desde J]
 CommandLineResult runBacktest(const QString &file, std::optional<int> from)
 {
@@ -105,6 +157,10 @@ CommandLineResult runCommandLine(const QStringList &args)
 {
   if (args.value(0) == QStringLiteral("importar"))
     return runImport(args);
+  if (args.value(0) == QStringLiteral("reducir"))
+    return runReduce(args);
+  if (args.value(0) == QStringLiteral("escrutinio"))
+    return runCheck(args);
   QStringList positional;
   std::optional<int> division, jornada, sortKey, firstJornada, number, blockEnd, lastTeam;
   std::optional<QString> results, current;

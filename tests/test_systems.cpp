@@ -1,0 +1,152 @@
+// Pools systems: the reductions keep their guarantee (checked here column by
+// column), prizes are counted right, and the chances of each prize are exact.
+#include "TestSeasons.h"
+#include "forecast/Systems.h"
+#include "output/CommandLine.h"
+#include "season/SeasonFile.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QtTest>
+
+using namespace forecast;
+
+namespace {
+
+// The fewest signs any column of the set is away from each direct column, at worst.
+int worstDistance(const System &system, const std::vector<Column> &columns)
+{
+  int worst = 0;
+  for (const Column &d : directColumns(system)) {
+    int nearest = kMatches;
+    for (const Column &c : columns)
+      nearest = std::min(nearest, kMatches - hits(c, d));
+    worst = std::max(worst, nearest);
+  }
+  return worst;
+}
+
+} // namespace
+
+class TestSystems : public QObject {
+  Q_OBJECT
+
+private slots:
+  void knownReductions_data()
+  {
+    QTest::addColumn<QString>("signs");
+    QTest::addColumn<int>("guarantee");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("direct");
+    QTest::newRow("4 triples at 13: 9") << "1X2,1X2,1X2,1X2,1,1,1,1,1,1,1,1,1,1" << 13 << 9 << 81;
+    QTest::newRow("7 doubles at 13: 16") << "1X,X2,12,1X,1X,X2,1X,1,1,2,X,1,1,1" << 13 << 16 << 128;
+    QTest::newRow("3 doubles at 13: 2") << "1X,1X,1X,1,1,1,1,1,1,1,1,1,1,1" << 13 << 2 << 8;
+    QTest::newRow("the direct system at 14") << "1X,1X2,1,1,1,1,1,1,1,1,1,1,1,1" << 14 << 6 << 6;
+  }
+
+  void knownReductions()
+  {
+    QFETCH(QString, signs);
+    QFETCH(int, guarantee);
+    const System s = *parseSystem(signs);
+    const auto columns = reduce(s, guarantee);
+    QVERIFY(columns);
+    QTEST(int(columns->size()), "columns");
+    QTEST(int(directCount(s)), "direct");
+    QVERIFY(worstDistance(s, *columns) <= 14 - guarantee);
+  }
+
+  // Random systems of up to five triples and five doubles.
+  void randomReductionsKeepTheirGuarantee()
+  {
+    QRandomGenerator random(20141);
+    const QStringList sets = {"1", "X", "2", "1X", "X2", "12", "1X2"};
+    for (int t = 0; t < 40; ++t) {
+      System s;
+      int variable = 0;
+      for (int m = 0; m < kMatches; ++m) {
+        s[m] = variable < 8 ? sets[random.bounded(sets.size())] : QStringLiteral("1");
+        variable += s[m].size() > 1;
+      }
+      for (int guarantee : {13, 12}) {
+        const auto columns = reduce(s, guarantee);
+        QVERIFY(columns);
+        QVERIFY(columns->size() <= size_t(directCount(s)));
+        QVERIFY2(worstDistance(s, *columns) <= 14 - guarantee, qPrintable(QString::number(t)));
+      }
+    }
+  }
+
+  void sixTriplesQuickly()
+  {
+    QElapsedTimer timer;
+    timer.start();
+    const auto columns = reduce(*parseSystem("1X2,1X2,1X2,1X2,1X2,1X2,1,1,1,1,1,1,1,1"), 12);
+    QVERIFY(columns && columns->size() < 729);
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString("%1 ms").arg(timer.elapsed())));
+  }
+
+  void badInput_data()
+  {
+    QTest::addColumn<QString>("signs");
+    QTest::newRow("13 matches") << "1,1,1,1,1,1,1,1,1,1,1,1,1";
+    QTest::newRow("a letter") << "1,1,1,1,1,1,1,1,1,1,1,1,1,Y";
+    QTest::newRow("a sign twice") << "11,1,1,1,1,1,1,1,1,1,1,1,1,1";
+    QTest::newRow("an empty match") << "1,,1,1,1,1,1,1,1,1,1,1,1,1";
+  }
+
+  void badInput()
+  {
+    QFETCH(QString, signs);
+    QVERIFY(!parseSystem(signs));
+    QCOMPARE(vaticor::runCommandLine({"reducir", signs}).exitCode, 1);
+  }
+
+  // Jornada 20 of 1ª División and the first four matches of jornada 22 of 2ª,
+  // 2013/14, against a handful of columns.
+  void checkingARealJornada()
+  {
+    const auto s = season::readSeasonFile(testing::samplePath("Edato14.txt"), nullptr);
+    QVERIFY(s);
+    QString real;
+    for (const auto &[d, j, count] : {std::tuple{1, 20, 10}, std::tuple{2, 22, 4}}) {
+      const auto fixture = s->fixture(d, j);
+      for (int i = 0; i < count; ++i) {
+        const QString cell = s->cell(d, fixture[i].home, fixture[i].away);
+        const int h = cell.mid(2, 1).toInt(), a = cell.mid(3, 1).toInt();
+        real += h > a ? '1' : h == a ? 'X' : '2';
+      }
+    }
+    QCOMPARE(real, QString("X1XX2XX111XXX2"));
+    const vaticor::CommandLineResult r = vaticor::runCommandLine(
+        {"escrutinio", real, real, "11XX2XX111XXX2", "11XX2XX111XXX1", QString(14, '1')});
+    QCOMPARE(r.lines, (QStringList{"X1XX2XX111XXX2 14 14", "11XX2XX111XXX2 13 13", "11XX2XX111XXX1 12 12",
+                                   "11111111111111 4 -", "categoria 14: 1", "categoria 13: 1", "categoria 12: 1",
+                                   "categoria 11: 0", "categoria 10: 0"}));
+  }
+
+  void chances()
+  {
+    SignProbabilities p;
+    for (int m = 0; m < kMatches; ++m)
+      p[m] = {0.5 - 0.01 * m, 0.3, 0.2 + 0.01 * m};
+    const Column single = *parseColumn("1X21X21X21X21X");
+    double product = 1;
+    for (int m = 0; m < kMatches; ++m)
+      product *= p[m]["1X2"[m % 3] == '1' ? 0 : "1X2"[m % 3] == 'X' ? 1 : 2];
+    const auto one = prizeChances({single}, p);
+    QVERIFY(std::abs(one[0] - product) < 1e-15);
+    const System s = *parseSystem("1X2,1X,X2,1X2,1,X,2,1,1,1,1,1,1,1");
+    const auto all = prizeChances(directColumns(s), p);
+    QVERIFY(std::abs(all[0] + all[1] + all[2] + all[3] + all[4] + all[5] - 1) < 1e-12);
+    // The direct system is sure of every match it doubles or triples: its
+    // 14 is the chance of the singles all right.
+    double singles = 1;
+    for (int m = 4; m < kMatches; ++m)
+      singles *= p[m][m == 5 ? 1 : m == 6 ? 2 : 0];
+    QVERIFY(std::abs(all[0] - singles * (p[1][0] + p[1][1]) * (p[2][1] + p[2][2])) < 1e-12);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestSystems)
+#include "test_systems.moc"
