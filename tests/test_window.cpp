@@ -3,7 +3,9 @@
 #include "TestSeasons.h"
 #include "ui/CouponPanel.h"
 #include "ui/MainWindow.h"
+#include "ui/FactorDialog.h"
 #include "ui/QtServices.h"
+#include "ui/QtWindows.h"
 #include "ui/Translations.h"
 
 #include <QCheckBox>
@@ -69,6 +71,31 @@ void showDivision(ui::MainWindow &w, int division)
     QTest::mouseClick(w.Command6, Qt::LeftButton);
 }
 
+// A folder of its own holding a copy of a bundled season: the program writes beside it.
+struct SeasonCopy {
+  QTemporaryDir dir;
+  explicit SeasonCopy(const QString &name = QStringLiteral("Edato14.txt"))
+  {
+    QFile::copy(samplePath(name), dir.filePath(name));
+    QFile(dir.filePath(name)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+  }
+  QString path() const { return dir.path(); }
+  QString file(const QString &name) const { return dir.filePath(name); }
+};
+
+// Columns first..last of every row of a grid on screen.
+QStringList gridColumns(const QTableWidget *grid, int first, int last)
+{
+  QStringList rows;
+  for (int r = 0; r < grid->rowCount(); ++r) {
+    QStringList cells;
+    for (int c = first; c <= last; ++c)
+      cells.append(grid->item(r, c)->text());
+    rows.append(cells.join(u'|'));
+  }
+  return rows;
+}
+
 QStringList gridRows(const QTableWidget *grid)
 {
   QStringList rows;
@@ -100,15 +127,19 @@ class WindowTest : public QObject {
 
   struct Program {
     controls::ScriptedServices scripted;
+    ui::QtWindows windows; // the program's own second windows, when asked for
     std::unique_ptr<vaticor::Qmodelop> form;
     std::unique_ptr<ui::MainWindow> window;
 
     // By default the real 2013/14 season is the current one.
     explicit Program(const QString &folder = QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(),
-                     QDate today = QDate(2014, 3, 1))
+                     QDate today = QDate(2014, 3, 1), bool realWindows = false)
     {
       scripted.clock.date = today;
-      form = std::make_unique<vaticor::Qmodelop>(scripted.services());
+      controls::Services services = scripted.services();
+      if (realWindows)
+        services.windows = &windows;
+      form = std::make_unique<vaticor::Qmodelop>(services);
       form->programFolderOverride = folder;
       window = std::make_unique<ui::MainWindow>(*form);
       form->layOutForm();
@@ -387,6 +418,118 @@ private slots:
     // The manual's box from the menu.
     w.mnuProMmnu->trigger();
     QCOMPARE(p.scripted.messages.shown.last().title, QStringLiteral("CREAR PRONOSTICO:!"));
+  }
+
+  // The road of a stored forecast: the coupon stored under its number, the
+  // step arrows checking the slots, the coupon rebuilt with "Pronóstico"
+  // (the same columns 0-11 at the season's own jornadas), and scored in the
+  // 1X2 tables.
+  void aCouponIsStoredRebuiltAndScored()
+  {
+    SeasonCopy season;
+    Program p(season.path());
+    auto &w = *p.window;
+    w.resize(1366, 768);
+    ui::CouponPanel &coupon = *w.Frame9;
+    typeOver(w.Text3, QStringLiteral("5"));
+    QTest::mouseClick(w.Command13, Qt::LeftButton);
+    QTest::mouseClick(w.Command16, Qt::LeftButton);
+    clickLine(w.List1, 2);
+    showDivision(w, 2);
+    for (int match = 1; match <= 5; ++match)
+      clickLine(w.List1, match + 1);
+    QTest::mouseClick(coupon.Text5, Qt::LeftButton);
+    QCOMPARE(coupon.Text5->text(), QString());
+    QTest::keyClicks(coupon.Text5, QStringLiteral("5"));
+    QTest::mouseClick(coupon.Command22, Qt::LeftButton);
+    QCOMPARE(p.scripted.messages.shown.last().text, QStringLiteral(" Pronóstico nº 5 Guardado!"));
+    QVERIFY(QFileInfo::exists(season.file(QStringLiteral("gprono14.txt"))));
+    const QStringList stored = gridColumns(coupon.tablap, 0, 11);
+
+    // The step arrows: slot 6 is free, slot 5 holds the coupon.
+    const int shown = p.scripted.messages.shown.size();
+    QTest::mouseClick(coupon.Command21, Qt::LeftButton);
+    QCOMPARE(coupon.Text5->text(), QStringLiteral(" 6"));
+    QCOMPARE(p.scripted.messages.shown.last().text, QStringLiteral("Pronostico incorrecto!\r\n Puede sobreescribirlo"));
+    QTest::mouseClick(coupon.Command20, Qt::LeftButton);
+    QCOMPARE(coupon.Text5->text(), QStringLiteral(" 5"));
+    QCOMPARE(p.scripted.messages.shown.size(), shown + 1);
+
+    QTest::mouseClick(coupon.Label49, Qt::LeftButton);
+    QCOMPARE(coupon.tablap->item(1, 9)->text(), QString());
+    QTest::mouseClick(coupon.Command32, Qt::LeftButton);
+    QCOMPARE(gridColumns(coupon.tablap, 0, 11), stored);
+    QCOMPARE(coupon.tablap->item(29, 14)->text(), coupon.tablap->item(29, 0)->text());
+    QVERIFY(!w.tablag->isVisible()); // the rebuilt coupon takes the window
+
+    QTest::mouseClick(coupon.Command29, Qt::LeftButton);
+    ui::StatsPanel &stats = *w.Frame13;
+    QVERIFY(stats.isVisible() && !coupon.isVisible());
+    QVERIFY(stats.Label5->text().startsWith(QStringLiteral("    CORRESPONDENCIA ENTRE LA VALORACIÓN DADA")));
+    QCOMPARE(stats.tablac->item(0, 0)->text(), QStringLiteral("-56"));
+    QCOMPARE(stats.tablac->item(5, 0)->text(), QStringLiteral("5"));
+    QCOMPARE(stats.tablac->item(5, 28)->text(), QStringLiteral("21D")); // 2, 1, X and 2 valued about 0
+    QCOMPARE(stats.tablacs->item(2, 0)->text(), QStringLiteral("X"));
+    QCOMPARE(gridColumns(stats.tablacs, 28, 28).mid(1), QStringList({"1", "1", "2"}));
+    QVERIFY(QFileInfo::exists(season.file(QStringLiteral("eprono14.txt"))));
+    QVERIFY(saveShot(w, QStringLiteral("stats-1x2.png")));
+    QTest::mouseClick(stats.Command33, Qt::LeftButton);
+    QVERIFY(!stats.isVisible() && coupon.isVisible());
+  }
+
+  // The other-factors window: the matches loaded, factors typed on the grid
+  // (keys go to the form one by one), and the window closed with "Yes":
+  // the stored coupon is valued again with the eighth value.
+  void otherFactorsAreTypedAndProcessed()
+  {
+    SeasonCopy season;
+    Program p(season.path(), QDate(2014, 3, 1), true);
+    auto &w = *p.window;
+    ui::CouponPanel &coupon = *w.Frame9;
+    typeOver(w.Text3, QStringLiteral("3"));
+    QTest::mouseClick(w.Command13, Qt::LeftButton);
+    QTest::mouseClick(w.Command16, Qt::LeftButton);
+    clickLine(w.List1, 2);
+    QTest::mouseClick(coupon.Command22, Qt::LeftButton);
+    QCOMPARE(p.scripted.messages.shown.last().text, QStringLiteral(" Pronóstico nº 3 Guardado!"));
+
+    QStringList seen;
+    QTimer::singleShot(0, this, [&] {
+      auto *dialog = qobject_cast<ui::FactorDialog *>(QApplication::activeModalWidget());
+      if (!dialog)
+        return;
+      QTest::mouseClick(dialog->Command2, Qt::LeftButton); // "Cargar Equipos"
+      QTest::mouseClick(dialog->Command1, Qt::LeftButton); // "Limpiar"
+      const int columns[3] = {2, 3, 4};
+      const char *values[3] = {"40", "30", "50"};
+      for (int i = 0; i < 3; ++i) {
+        clickCell(dialog->tablaf, 1, columns[i]);
+        QTest::keyClicks(dialog->tablaf, QLatin1String(values[i]));
+      }
+      clickCell(dialog->tablaf, 2, 1);
+      QTest::keyClicks(dialog->tablaf, QStringLiteral("9")); // the names column takes nothing
+      clickCell(dialog->tablaf, 2, 3);
+      QTest::keyClicks(dialog->tablaf, QStringLiteral("7 "));   // a blank empties the cell and moves down
+      seen = {dialog->windowTitle(),        dialog->tablaf->item(0, 1)->text(), dialog->tablaf->item(1, 1)->text(),
+              dialog->tablaf->item(1, 3)->text(), dialog->tablaf->item(2, 1)->text(),
+              dialog->tablaf->item(2, 3)->text(), dialog->Label1->text(),
+              QString::number(dialog->tablaf->selectedItems().value(0)->row())};
+      saveShot(*dialog, QStringLiteral("factor-window.png"));
+      p.scripted.messages.answers = {controls::MessageAnswer::Yes};
+      dialog->close();
+    });
+    QTest::mouseClick(coupon.Command23, Qt::LeftButton);
+    const QString home = coupon.tablap->item(1, 0)->text().mid(3, 5), away = coupon.tablap->item(2, 0)->text().mid(3, 5);
+    QCOMPARE(seen, QStringList({QStringLiteral("Factores circunstanciales que  a los resultados"),
+                                QStringLiteral(" ENCUENTROS:"), home + QStringLiteral("- ") + away, QStringLiteral("30"),
+                                coupon.tablap->item(3, 0)->text().mid(3, 5) + QStringLiteral("- ") +
+                                    coupon.tablap->item(4, 0)->text().mid(3, 5),
+                                QString(), QStringLiteral("3"), QStringLiteral("3")}));
+    QCOMPARE(p.scripted.messages.shown.last().title, QStringLiteral("Salir?"));
+    // Rebuilt with the factors: line 1 carries 40 + 30 + 50 as its eighth value.
+    QCOMPARE(coupon.tablap->item(1, 9)->text().mid(26, 5), QStringLiteral("  120"));
+    QCOMPARE(coupon.tablap->item(2, 9)->text().size(), 31);
+    QCOMPARE(coupon.tablap->item(3, 9)->text().mid(26, 5), QStringLiteral("     "));
   }
 
   void exitAsksFirst()

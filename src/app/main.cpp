@@ -3,6 +3,7 @@
 #include "season/Qmodelop.h"
 #include "ui/MainWindow.h"
 #include "ui/QtServices.h"
+#include "ui/QtWindows.h"
 #include "ui/Translations.h"
 
 #include <QApplication>
@@ -21,7 +22,8 @@ int main(int argc, char **argv)
   controls::SystemClock clock;
   controls::SystemFileInfo fileInfo;
   ui::QtPrinter printer(QApplication::applicationDirPath() + u'/', nullptr);
-  vaticor::Qmodelop form({&messages, &fileDialog, &printer, &clock, &fileInfo});
+  ui::QtWindows windows;
+  vaticor::Qmodelop form({&messages, &fileDialog, &printer, &clock, &fileInfo, &windows});
   ui::MainWindow window(form);
   messages.setParent(&window);
   fileDialog.setParent(&window);

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "ui/CouponPanel.h"
+#include "ui/FactorDialog.h"
 #include "ui/Fonts.h"
 #include "ui/QtServices.h"
 #include "ui/QtWindows.h"
@@ -75,6 +76,11 @@ MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(p
   Label2->setFrameShape(QFrame::StyledPanel);
   outer->addWidget(Label2);
   setCentralWidget(central);
+  // The other-factors window opens modal through the program's window service.
+  if (auto *windows = dynamic_cast<QtWindows *>(form_.services.windows))
+    windows->add(QStringLiteral("factor"), [this] { FactorDialog(form_, this).exec(); });
+  for (QWidget *box : {static_cast<QWidget *>(Text3), static_cast<QWidget *>(Frame9->Text5)})
+    box->installEventFilter(this);
   // The controls' own names, for messages about them.
   const std::pair<QWidget *, const char *> named[] = {
       {tablag, "tablag"}, {tab1, "tab1"}, {tabl1x2, "tabl1x2"}, {List1, "List1"}, {List6, "List6"},
@@ -519,6 +525,16 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
   if (watched == tablag->viewport() && event->type() == QEvent::Enter)
     run([this] { form_.tablag_MouseMove(); });
+  // A click in the black box, the coupon number or the forecast number
+  // prepares it for typing (the two numbers are emptied).
+  if (event->type() == QEvent::MouseButtonPress) {
+    if (watched == Text2)
+      run([this] { form_.Text2_Click(); });
+    else if (watched == Text3)
+      run([this] { form_.Text3_Click(); });
+    else if (watched == Frame9->Text5)
+      run([this] { form_.Text5_Click(); });
+  }
   // The black box takes its keys one by one, as the key code the jornada
   // keys expect; Tab still moves the focus and keys without a character do nothing.
   if (watched == Text2 && event->type() == QEvent::KeyPress) {
