@@ -1,6 +1,7 @@
 // Pools systems: the reductions keep their guarantee (checked here column by
 // column), prizes are counted right, and the chances of each prize are exact.
 #include "TestSeasons.h"
+#include "forecast/CouponRoad.h"
 #include "forecast/Systems.h"
 #include "output/CommandLine.h"
 #include "season/SeasonFile.h"
@@ -123,6 +124,38 @@ private slots:
     QCOMPARE(r.lines, (QStringList{"X1XX2XX111XXX2 14 14", "11XX2XX111XXX2 13 13", "11XX2XX111XXX1 12 12",
                                    "11111111111111 4 -", "categoria 14: 1", "categoria 13: 1", "categoria 12: 1",
                                    "categoria 11: 0", "categoria 10: 0"}));
+  }
+
+  // The "Sistemas" panel on a real coupon: the signs come from the coupon,
+  // and the check against the season's results finds the 14 the direct
+  // system holds (every real sign is among the coupon's).
+  void panelOnARealCoupon()
+  {
+    testing::FormFixture f;
+    QVERIFY(f.loadFile(testing::samplePath("Edato14.txt")));
+    vaticor::Qmodelop &q = *f.form;
+    QCOMPARE(vaticor::playCoupon(q, 21, {"1/20/todo", "2/22/1", "2/22/2", "2/22/3", "2/22/4", "2/22/5"}), QString());
+    q.sistemas_Open();
+    QCOMPARE(f.scripted.windows.opened, QStringList{"sistemas"});
+    QStringList signs;
+    for (const QString &set : q.sistemas.system)
+      signs << set;
+    QCOMPARE(signs.join(','), QString("X2,1,1X2,X2,2,1X2,1X,1X2,1X,1X,1X2,1X,1X,1X2"));
+    QVERIFY(q.sistemas.summary.value(0).startsWith("Directas:        31104 columnas, 23.328,00 €."));
+    q.sistemas_Check();
+    QCOMPARE(q.sistemas.checkLines.value(q.sistemas.checkLines.size() - 2).left(25), QString("Resultado: X1XX2XX111XXX2"));
+    // One change away from the result: two for each of 5 triples, one for each of 7 doubles.
+    QVERIFY2(q.sistemas.checkLines.last().contains("   14: 1   13: 17   12: "), qPrintable(q.sistemas.checkLines.last()));
+    q.sistemas_SetSigns(3, "1");  // the real sign of line 3 is X: no 14 any more
+    q.sistemas_SetSigns(4, "1Y"); // not a set of signs: nothing changes
+    QCOMPARE(q.sistemas.system[3], QString("X2"));
+    q.sistemas_Choose(13);
+    q.sistemas_Check();
+    // The best direct column has 13 now; the reduction keeps at least 12 of it.
+    QVERIFY(q.sistemas.checkLines.last().contains("   14: 0   13: "));
+    QVERIFY(!q.sistemas.checkLines.last().contains("   13: 0   12: 0"));
+    QCOMPARE(q.sistemas_Export(), QString());
+    QCOMPARE(testing::readAll(f.folder() + "Columnas-42.txt").count('\n'), qsizetype(q.sistemas.columns.size()));
   }
 
   void chances()

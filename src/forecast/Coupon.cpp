@@ -261,6 +261,8 @@ void Qmodelop::modelLine(int k, int home, int away)
     last.teams = n, last.jornada = j, last.played = played;
   }
   const forecast::MatchProbabilities p = last.model.predict(home, away);
+  if (k >= 1 && k <= 15)
+    lineModel[k] = {true, p};
   auto percent = [](double v) { return fmt(text::toInt16(v * 100), QStringLiteral("@@@")); };
   tablam.setText(k, 0, percent(p.home));
   tablam.setText(k, 1, percent(p.draw));
@@ -371,6 +373,7 @@ void Qmodelop::Command19_Click()
   for (int r = 1; r <= 15; ++r)
     for (int c = 0; c < tablam.cols(); ++c)
       tablam.setText(r, c, QString());
+  lineModel = {};
 }
 
 void Qmodelop::Label49_Click()

@@ -362,7 +362,7 @@ std::array<double, 6> prizeChances(const std::vector<Column> &columns, const Sig
     const bool same = std::all_of(columns.begin(), columns.end(), [&](const Column &c) { return c[m] == columns[0][m]; });
     (same ? common : varying).push_back(m);
   }
-  if (varying.size() > 12)
+  if (varying.size() > 13)
     return chances; // beyond what is enumerated exactly here
   std::vector<double> commonHits(kMatches + 1, 0.0);
   commonHits[0] = 1;
@@ -371,29 +371,52 @@ std::array<double, 6> prizeChances(const std::vector<Column> &columns, const Sig
     for (int k = kMatches; k >= 0; --k)
       commonHits[k] = commonHits[k] * (1 - q) + (k > 0 ? commonHits[k - 1] * q : 0);
   }
+  // Every outcome of the varying matches, and how far the nearest column is
+  // from it: a search outwards from the columns, one changed match a step.
+  const int v = static_cast<int>(varying.size());
   qint64 outcomes = 1;
-  for (size_t i = 0; i < varying.size(); ++i)
+  for (int i = 0; i < v; ++i)
     outcomes *= 3;
-  Column result{};
+  std::vector<signed char> distance(static_cast<size_t>(outcomes), -1);
+  std::vector<qint64> queue;
+  queue.reserve(static_cast<size_t>(outcomes));
+  for (const Column &c : columns) {
+    qint64 w = 0;
+    for (int m : varying)
+      w = w * 3 + signIndex(c[m]);
+    if (distance[w] < 0) {
+      distance[w] = 0;
+      queue.push_back(w);
+    }
+  }
+  std::vector<qint64> power(static_cast<size_t>(v), 1);
+  for (int i = v - 2; i >= 0; --i)
+    power[i] = power[i + 1] * 3;
+  for (size_t head = 0; head < queue.size(); ++head) {
+    const qint64 w = queue[head];
+    for (int i = 0; i < v; ++i) {
+      const int digit = static_cast<int>(w / power[i] % 3);
+      for (int other = 0; other < 3; ++other) {
+        if (other == digit)
+          continue;
+        const qint64 u = w + (other - digit) * power[i];
+        if (distance[u] < 0) {
+          distance[u] = static_cast<signed char>(distance[w] + 1);
+          queue.push_back(u);
+        }
+      }
+    }
+  }
   for (qint64 o = 0; o < outcomes; ++o) {
     double weight = 1;
-    qint64 rest = o;
-    for (int m : varying) {
-      const int s = static_cast<int>(rest % 3);
-      rest /= 3;
-      result[m] = kSigns[s];
-      weight *= p[m][s];
-    }
+    for (int i = 0; i < v; ++i)
+      weight *= p[varying[i]][o / power[i] % 3];
     if (weight == 0)
       continue;
-    int best = 0;
-    for (const Column &c : columns) {
-      int h = 0;
-      for (int m : varying)
-        h += c[m] == result[m];
-      best = std::max(best, h);
-    }
+    const int best = v - distance[o];
     for (int k = 0; k <= kMatches; ++k) {
+      if (commonHits[k] == 0)
+        continue;
       const int total = std::min(k + best, kMatches);
       chances[total >= 10 ? kMatches - total : 5] += weight * commonHits[k];
     }

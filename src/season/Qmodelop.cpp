@@ -20,9 +20,6 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
   mnucreditos.caption = QStringLiteral("Crédit&os");
   mnuAyuda.caption = QStringLiteral("A&yuda");
   mnuSalir.caption = QStringLiteral("Sa&lir");
-  // Entries whose work is not in the program yet stay visible but disabled.
-  for (MenuEntry *m : {&mnucreditos, &mnuAyuda})
-    m->enabled = false;
 
   Command3.caption = QStringLiteral("Jornada Equivalente");
   Command8.caption = QStringLiteral("Jornadas");

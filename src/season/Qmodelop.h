@@ -9,7 +9,11 @@
 
 #include "controls/Controls.h"
 #include "controls/Services.h"
+#include "help/HelpWindow.h"
+#include "forecast/ScoreModel.h"
+#include "forecast/Systems.h"
 #include "season/Season.h"
+#include "version/Credits.h"
 
 #include <QString>
 #include <QStringList>
@@ -63,6 +67,27 @@ QStringList resultStatistics(int c0, int c1, int c2, int c3, int c4, int c5);
 // A line of the two-round sheet: the pairing, both results, the goals of
 // each club over the two (units only) and the first-round jornada.
 QString twoRoundLine(const QString &home, const QString &away, const QString &first, const QString &second, int jornada);
+
+// The "Sistemas" panel: the system built from the coupon's signs and what
+// it costs, wins and won.
+struct SystemsPanel {
+  bool visible = false;
+  forecast::System system;
+  forecast::SignProbabilities probabilities{};
+  QString plenoHome = QStringLiteral("1"), plenoAway = QStringLiteral("1"); // 0, 1, 2 or M
+  double price = 0.75;                                                      // euros a column
+  int guarantee = 14;                                                       // 14: the direct columns
+  qint64 directColumns = 0;
+  std::vector<forecast::Column> columns; // of the choice made
+  QStringList summary;                   // direct, at 13, at 12: columns, price, chances
+  QStringList checkLines;                // the last check against the results
+};
+
+// The score model's forecast of one coupon line.
+struct LineModel {
+  bool known = false;
+  forecast::MatchProbabilities p;
+};
 
 class Qmodelop {
 public:
@@ -130,6 +155,8 @@ public:
   QString figureDigits; // three digits per valued match
   bool processAfterFactors = false;
   FactorWindow factor;
+  HelpWindow ayuda;               // the help window, read again at each opening
+  version::CreditsWindow creditos; // the credits box, filled when it opens
   int16_t blankLineCount = 0; // blank lines the next report starts with
 
   // ---- the window and its controls ----
@@ -206,6 +233,10 @@ public:
   void Command30_Click();
   void mnuSalir_Click();
   bool Form_Unload(); // true when the window may close
+  void mnuAyuda_Click();
+  void mnucreditos_Click();
+  // The running program's file, whose version record the window shows.
+  QString programFile() const;
   bool fileExists(const QString &path) const;
   // The folder holding the program and its data files, with a trailing '/'.
   QString programFolder() const;
@@ -280,6 +311,19 @@ public:
   // The score model's P(1), P(X), P(2) and most likely sign of coupon line k,
   // and for line 15 each side's most likely goals.
   void modelLine(int k, int home, int away);
+  std::array<LineModel, 16> lineModel; // by coupon line 1..15
+
+  // ---- systems ----
+  SystemsPanel sistemas;
+  void sistemas_Open();
+  void sistemas_SetSigns(int match, const QString &signs);
+  void sistemas_SetPleno(const QString &home, const QString &away);
+  void sistemas_Choose(int guarantee);
+  void sistemas_Compute();
+  QStringList sistemas_Lines() const; // the system and its columns, as printed
+  void sistemas_Print();
+  QString sistemas_Export();
+  void sistemas_Check(); // "Escrutinio"
   // Signs of a club's matches at home (or away) over the last 25 jornadas, the last 15.
   QString venueSigns(int team, bool atHome);
   QString teamEvolutionPlaces(const QString &name) const;

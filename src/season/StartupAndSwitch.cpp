@@ -2,6 +2,7 @@
 #include "season/Qmodelop.h"
 #include "season/SeasonFile.h"
 #include "text/TextRules.h"
+#include "version/FileVersionInfo.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -83,7 +84,9 @@ void Qmodelop::layOutForm()
   }
 
   workDir = programFolder();
-  Label3.caption = QStringLiteral("Ver.: ") + QCoreApplication::applicationVersion();
+  // On this system the program file is the running executable, which carries
+  // its version record in a section of its own.
+  Label3.caption = version::versionLabel(programFile());
   fillGeneralGrid();
 }
 

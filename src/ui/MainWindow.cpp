@@ -1,8 +1,10 @@
 #include "ui/MainWindow.h"
 
 #include "ui/CouponPanel.h"
+#include "ui/CreditsDialog.h"
 #include "ui/FactorDialog.h"
 #include "ui/Fonts.h"
+#include "ui/HelpDialog.h"
 #include "ui/QtServices.h"
 #include "ui/QtWindows.h"
 
@@ -118,7 +120,13 @@ void MainWindow::buildMenus()
   mnuAyuda = options->addAction(form_.mnuAyuda.caption);
   mnuSalir = options->addAction(form_.mnuSalir.caption);
   connect(mnuSalir, &QAction::triggered, this, [this] { run([this] { form_.mnuSalir_Click(); }); });
-
+  connect(mnuAyuda, &QAction::triggered, this, [this] { run([this] { form_.mnuAyuda_Click(); }); });
+  connect(mnucreditos, &QAction::triggered, this, [this] { run([this] { form_.mnucreditos_Click(); }); });
+  // The help window and the credits box open through the program's window service.
+  if (auto *windows = dynamic_cast<QtWindows *>(form_.services.windows)) {
+    windows->add(QStringLiteral("ayuda"), [this] { HelpDialog(form_, this).exec(); });
+    windows->add(QStringLiteral("creditos"), [this] { CreditsDialog(form_.creditos, this).exec(); });
+  }
 }
 
 Runner MainWindow::runner()
