@@ -2,14 +2,18 @@
 // buttons, clicks on the grids and the exit, driven through the Qt widgets.
 #include "TestSeasons.h"
 #include "ui/CouponPanel.h"
+#include "ui/EntryPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/FactorDialog.h"
+#include "ui/QtHttp.h"
 #include "ui/QtServices.h"
 #include "ui/QtWindows.h"
 #include "ui/Translations.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QGroupBox>
+#include <QProgressBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -530,6 +534,97 @@ private slots:
     QCOMPARE(coupon.tablap->item(1, 9)->text().mid(26, 5), QStringLiteral("  120"));
     QCOMPARE(coupon.tablap->item(2, 9)->text().size(), 31);
     QCOMPARE(coupon.tablap->item(3, 9)->text().mid(26, 5), QStringLiteral("     "));
+  }
+
+  // A jornada typed in and archived in the real 2012/13 season whose
+  // jornada 20 of 1ª División was taken out: the key box moves to it, Enter
+  // opens the entry, the ten results typed and Enter store them, OK and Enter
+  // archive. The file on disk is the real season again, byte for byte.
+  void aJornadaIsTypedInAndArchived()
+  {
+    const QDate today(2013, 3, 1);
+    QString results;
+    {
+      Program real(QFileInfo(samplePath(QStringLiteral("Edato13.txt"))).absolutePath(), today);
+      QTest::keyClicks(real.window->Text2, QStringLiteral("ccc---"));
+      for (int line = 2; line < real.window->List6->count(); ++line)
+        results += real.window->List6->item(line)->text().left(2);
+    }
+    QCOMPARE(results.size(), 20);
+    SeasonCopy season(QStringLiteral("Edato13.txt"));
+    const QString path = season.file(QStringLiteral("Edato13.txt"));
+    const QByteArray original = testing::readAll(path);
+    QList<QByteArray> lines = original.split('\n');
+    int removed = 0;
+    for (int i = 0; i < 484; ++i)
+      if (lines[i].startsWith("\"20")) {
+        lines[i] = "\"....\"\r";
+        ++removed;
+      }
+    QCOMPARE(removed, 10);
+    testing::writeAll(path, lines.join('\n'));
+
+    Program p(season.path(), today);
+    auto &w = *p.window;
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClicks(w.Text2, QStringLiteral("ccc---"));
+    QCOMPARE(w.List6->item(2)->text(), QStringLiteral(".."));
+    QVERIFY(!w.entry->Frame10->isVisible() && w.entry->Frame11->isVisible());
+    QTest::keyClick(w.Text2, Qt::Key_Return);
+    QVERIFY(w.entry->Frame10->isVisible() && !w.entry->Frame11->isVisible());
+    QCOMPARE(w.entry->Frame10->title(), QStringLiteral("     Actualiza la Jornada Visualizada"));
+    QCOMPARE(w.entry->Label15->text(), QStringLiteral("1|||5||||0||||5||||0||||5"));
+    QCOMPARE(w.entry->Label17->text(), w.Label18->text());
+    QVERIFY(w.Label2->text().startsWith(QStringLiteral(" Primero buscar la División deseada")));
+    // The ruler's marks stand over the characters of the entry line.
+    auto textStart = [](QLineEdit *line) {
+      line->setCursorPosition(0);
+      return line->mapToGlobal(line->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft()).x();
+    };
+    QCOMPARE(textStart(w.entry->Label15), textStart(w.entry->Text4));
+    QVERIFY(w.entry->Text4->hasFocus());
+    QTest::keyClicks(w.entry->Text4, results);
+    QTest::keyClick(w.entry->Text4, Qt::Key_Return); // stored, and OK to archive
+    QCOMPARE(p.scripted.messages.shown.last().title, QStringLiteral("Archivar Jornadas!!"));
+    QCOMPARE(w.List6->item(2)->text(), results.left(2));
+    QCOMPARE(w.entry->Label17->text(), QStringLiteral("1ª y 2ª Ej:0909   ==> Pulse ENTER"));
+    QCOMPARE(w.entry->Text4->text(), QStringLiteral("2042 Jorndas Actuales")); // the jornada just typed in
+    QVERIFY(saveShot(w, QStringLiteral("entry-archive.png")));
+    QCOMPARE(testing::readAll(path), lines.join('\n')); // nothing written yet
+    typeOver(w.entry->Text4, QStringLiteral("3842"));
+    QTest::keyClick(w.entry->Text4, Qt::Key_Return);
+    QCOMPARE(p.scripted.messages.shown.last().text, QStringLiteral(" Temporada salvada!"));
+    QVERIFY(!w.entry->Frame10->isVisible());
+    QCOMPARE(testing::readAll(path), original);
+
+    // Any other key in the black box is refused; the menu opens the entry too.
+    QTest::keyClicks(w.Text2, QStringLiteral("x"));
+    QCOMPARE(p.scripted.messages.shown.last().title, QStringLiteral("¡¡Letra incorrecta!!"));
+    w.mnuactualiza->trigger();
+    QVERIFY(w.entry->Frame10->isVisible());
+  }
+
+  // A download from the update menu shows its progress while it runs.
+  void aDownloadShowsItsProgress()
+  {
+    QTemporaryDir site;
+    QByteArray store;
+    for (int k = 0; k < 64; ++k)
+      store += "\"00\",\"" + QByteArray(30, ' ') + "\"\r\n";
+    testing::writeAll(site.filePath(QStringLiteral("gprono14.txt")), store);
+    testing::LocalServer server(site.path());
+    QVERIFY2(!server.base().isEmpty(), "python3 is needed to serve the files");
+    SeasonCopy season;
+    Program p(season.path());
+    ui::QtHttp http;
+    p.form->services.http = &http;
+    p.form->updateServer = server.base();
+    p.window->setHttp(&http);
+    p.window->mnuActGI->trigger();
+    QVERIFY(p.window->progress()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!p.window->progress()->isVisible(), 10000);
+    QCOMPARE(p.scripted.messages.shown.last().text, QStringLiteral("Actualización Realizada"));
+    QVERIFY(QFileInfo::exists(season.file(QStringLiteral("gprono14.txt"))));
   }
 
   void exitAsksFirst()

@@ -2,6 +2,7 @@
 #include "controls/SystemServices.h"
 #include "season/Qmodelop.h"
 #include "ui/MainWindow.h"
+#include "ui/QtHttp.h"
 #include "ui/QtServices.h"
 #include "ui/QtWindows.h"
 #include "ui/Translations.h"
@@ -23,11 +24,13 @@ int main(int argc, char **argv)
   controls::SystemFileInfo fileInfo;
   ui::QtPrinter printer(QApplication::applicationDirPath() + u'/', nullptr);
   ui::QtWindows windows;
-  vaticor::Qmodelop form({&messages, &fileDialog, &printer, &clock, &fileInfo, &windows});
+  ui::QtHttp http;
+  vaticor::Qmodelop form({&messages, &fileDialog, &printer, &clock, &fileInfo, &windows, &http});
   ui::MainWindow window(form);
   messages.setParent(&window);
   fileDialog.setParent(&window);
   printer.setWindow(&window);
+  window.setHttp(&http);
 
   form.layOutForm();
   window.refresh();

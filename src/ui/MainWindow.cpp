@@ -1,10 +1,12 @@
 #include "ui/MainWindow.h"
 
 #include "ui/CouponPanel.h"
+#include "ui/EntryPanel.h"
 #include "ui/CreditsDialog.h"
 #include "ui/FactorDialog.h"
 #include "ui/Fonts.h"
 #include "ui/HelpDialog.h"
+#include "ui/QtHttp.h"
 #include "ui/QtServices.h"
 #include "ui/QtWindows.h"
 
@@ -76,7 +78,16 @@ MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(p
   Label2->setMinimumHeight(3 * QFontMetrics(Label2->font()).lineSpacing() + 6);
   Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label2->setFrameShape(QFrame::StyledPanel);
-  outer->addWidget(Label2);
+  // While a file comes from the update server, its progress shows beside the help line.
+  progress_ = new QProgressBar(central);
+  progress_->setObjectName(QStringLiteral("progress"));
+  progress_->setFormat(QStringLiteral("Descargando... %p%"));
+  progress_->setFixedWidth(220);
+  progress_->hide();
+  auto *bottom = new QHBoxLayout;
+  bottom->addWidget(Label2, 1);
+  bottom->addWidget(progress_, 0, Qt::AlignTop);
+  outer->addLayout(bottom);
   setCentralWidget(central);
   // The other-factors window opens modal through the program's window service.
   if (auto *windows = dynamic_cast<QtWindows *>(form_.services.windows))
@@ -111,6 +122,9 @@ void MainWindow::buildMenus()
   mnuactualiza = update->addAction(form_.mnuactualiza.caption);
   mnuActGI = update->addAction(form_.mnuActGI.caption);
   mnuProMmnu = update->addAction(form_.mnuProMmnu.caption);
+  connect(mnuActTI, &QAction::triggered, this, [this] { run([this] { form_.mnuActTI_Click(); }); });
+  connect(mnuactualiza, &QAction::triggered, this, [this] { run([this] { form_.mnuactualiza_Click(); }); });
+  connect(mnuActGI, &QAction::triggered, this, [this] { run([this] { form_.mnuActGI_Click(); }); });
   mnuIventana = bar->addAction(form_.mnuIventana.caption);
   mnupronos = bar->addAction(form_.mnupronos.caption);
   connect(mnupronos, &QAction::triggered, this, [this] { run([this] { form_.mnupronos_Click(); }); });
@@ -127,6 +141,20 @@ void MainWindow::buildMenus()
     windows->add(QStringLiteral("ayuda"), [this] { HelpDialog(form_, this).exec(); });
     windows->add(QStringLiteral("creditos"), [this] { CreditsDialog(form_.creditos, this).exec(); });
   }
+}
+
+void MainWindow::setHttp(QtHttp *http)
+{
+  http->onRunning = [this](bool running) {
+    progress_->setRange(0, 0); // busy until the size is known
+    progress_->setVisible(running);
+  };
+  http->onProgress = [this](qint64 received, qint64 total) {
+    if (total > 0) {
+      progress_->setRange(0, 1000);
+      progress_->setValue(static_cast<int>(received * 1000 / total));
+    }
+  };
 }
 
 Runner MainWindow::runner()
@@ -283,14 +311,12 @@ QWidget *MainWindow::buildMatchPanel()
   Label19[1] = newLabel(Frame2, true);
   Label21 = newLabel(Frame2, true);
   Label20 = newLabel(Frame2, true);
-  // The season's path takes the room left and no more, so that a long path
-  // never widens the window past a small screen.
-  Label1 = newLabel(Frame2);
-  Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  entry = new EntryPanel(form_, runner(), Frame2);
+  Label1 = entry->Label1;
   for (QLabel *l : {Label19[0], Label19[1], Label21, Label20})
     locator->addWidget(l);
   locator->addStretch(1);
-  locator->addWidget(Label1);
+  locator->addWidget(entry);
   layout->addLayout(locator, 1);
   return Frame2;
 }
@@ -441,8 +467,7 @@ void MainWindow::refresh()
   mnucreditos->setEnabled(f.mnucreditos.enabled);
   mnuAyuda->setEnabled(f.mnuAyuda.enabled);
 
-  drawLabel(Label1, f.Label1);
-  Label1->setToolTip(Label1->text());
+  entry->draw();
   drawLabel(Label2, f.Label2);
   drawLabel(Label3, f.Label3);
   drawLabel(Label4, f.Label4);
@@ -526,6 +551,8 @@ void MainWindow::refresh()
   // every later redraw (a mouse move) and eat what the user types elsewhere.
   if (f.focusedControl == QStringLiteral("Text2"))
     Text2->setFocus();
+  else if (f.focusedControl == QStringLiteral("Text4"))
+    entry->Text4->setFocus();
   f.focusedControl.clear();
 }
 

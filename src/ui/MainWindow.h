@@ -21,6 +21,7 @@ class QScrollArea;
 namespace ui {
 
 class CouponPanel;
+class EntryPanel;
 class StatsPanel;
 class QtHttp;
 
@@ -52,6 +53,7 @@ public:
   std::array<ClickLabel *, 7> Label40;
   ClickLabel *Label34;
   QWidget *Frame2, *Frame5, *Frame7, *Frame15, *Frame17;
+  EntryPanel *entry; // Frame10 and Frame11
   CouponPanel *Frame9;
   StatsPanel *Frame13;
   QAction *mnuaCargar, *mnuActTI, *mnuactualiza, *mnuActGI, *mnuProMmnu, *mnuIventana, *mnupronos, *mnucreditos,
@@ -78,6 +80,9 @@ private:
   QWidget *topBlock_ = nullptr;
   QScrollArea *views_ = nullptr;
   QProgressBar *progress_ = nullptr;
+
+public:
+  QProgressBar *progress() const { return progress_; }
 };
 
 } // namespace ui
