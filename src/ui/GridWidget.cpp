@@ -121,12 +121,17 @@ void ListWidget::draw(const controls::ListBox &list)
     clear();
     addItems(lines);
   }
-  if (currentRow() != list.listIndex()) {
-    if (list.listIndex() < 0)
-      setCurrentRow(-1, QItemSelectionModel::Clear);
-    else
-      setCurrentRow(list.listIndex());
+  // The lines the model marks: its list index and the lines highlighted together.
+  QList<int> marked = list.selectedLines();
+  if (list.listIndex() >= 0 && !marked.contains(list.listIndex()))
+    marked.append(list.listIndex());
+  for (int i = 0; i < count(); ++i) {
+    const bool on = marked.contains(i);
+    if (item(i)->isSelected() != on)
+      item(i)->setSelected(on);
   }
+  if (currentRow() != list.listIndex())
+    setCurrentRow(list.listIndex(), QItemSelectionModel::NoUpdate);
 }
 
 QSize ListWidget::fullSize(int minChars, int minRows) const

@@ -9,6 +9,7 @@
 #include "ui/QtHttp.h"
 #include "ui/QtServices.h"
 #include "ui/QtWindows.h"
+#include "ui/ViewPanels.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -190,6 +191,9 @@ QWidget *MainWindow::buildLeftColumn()
   Label18->setWordWrap(true);
   Label10 = newLabel(panel, true);
   Label11 = newLabel(panel, true);
+  // The column is as wide as the standings grid; its captions wrap.
+  Label10->setWordWrap(true);
+  Label11->setWordWrap(true);
   tablag = new GridWidget(panel);
   tablag->viewport()->installEventFilter(this);
   connect(tablag, &GridWidget::cellPicked, this,
@@ -246,6 +250,9 @@ QWidget *MainWindow::buildControls()
   Command11 = button(form_.Command11.caption);
   Command4 = button(form_.Command4.caption);
   Command3 = button(form_.Command3.caption);
+  Command8 = button(form_.Command8.caption);
+  Command9 = button(form_.Command9.caption);
+  Command10 = button(form_.Command10.caption);
   Command13 = button(form_.Command13.caption);
   // The red mode button: the whole jornada or one match at a time.
   Command16 = button(form_.Command16.caption);
@@ -257,6 +264,9 @@ QWidget *MainWindow::buildControls()
   connect(Command11, &QPushButton::clicked, this, [this] { run([this] { form_.Command11_Click(); }); });
   connect(Command4, &QPushButton::clicked, this, [this] { run([this] { form_.Command4_Click(); }); });
   connect(Command3, &QPushButton::clicked, this, [this] { run([this] { form_.Command3_Click(); }); });
+  connect(Command8, &QPushButton::clicked, this, [this] { run([this] { form_.Command8_Click(); }); });
+  connect(Command9, &QPushButton::clicked, this, [this] { run([this] { form_.Command9_Click(); }); });
+  connect(Command10, &QPushButton::clicked, this, [this] { run([this] { form_.Command10_Click(); }); });
   connect(Command13, &QPushButton::clicked, this, [this] { run([this] { form_.Command13_Click(); }); });
   connect(Command16, &QPushButton::clicked, this, [this] { run([this] { form_.Command16_Click(); }); });
 
@@ -269,9 +279,9 @@ QWidget *MainWindow::buildControls()
   boxes->addWidget(Text3);
   boxes->addStretch(1);
   grid->addLayout(boxes, 0, 0, 1, 3);
-  QPushButton *const order[] = {Command6, Command30, Command13, Command7, Command12, Command16,
-                                Command11, Command4,  Command3};
-  for (int i = 0; i < 9; ++i)
+  QPushButton *const order[] = {Command6,  Command30, Command13, Command7, Command12, Command16,
+                                Command11, Command4,  Command3,  Command8, Command9,  Command10};
+  for (int i = 0; i < 12; ++i)
     grid->addWidget(order[i], 1 + i / 3, i % 3);
   return block;
 }
@@ -418,10 +428,14 @@ QWidget *MainWindow::buildViewArea()
     v->addWidget(Label14);
     v->addStretch(1);
   }
+  Frame6 = new TenByTenPanel(form_, runner(), area);
+  Frame8 = new HistoryPanel(form_, runner(), area);
+  Frame4 = new DifferencePanel(form_, runner(), area);
   Frame9 = new CouponPanel(form_, runner(), area);
   Frame13 = new StatsPanel(form_, runner(), area);
-  for (QWidget *frame : {Frame5, Frame7, Frame15, Frame17, static_cast<QWidget *>(Frame9),
-                         static_cast<QWidget *>(Frame13)})
+  for (QWidget *frame : {Frame5, Frame7, Frame15, Frame17, static_cast<QWidget *>(Frame6),
+                         static_cast<QWidget *>(Frame8), static_cast<QWidget *>(Frame4),
+                         static_cast<QWidget *>(Frame9), static_cast<QWidget *>(Frame13)})
     layout->addWidget(frame);
   layout->addStretch(1);
   scroll->setWidget(area);
@@ -534,6 +548,18 @@ void MainWindow::refresh()
   tabl1x2->draw(f.tabl1x2);
   tabl1x2->setFixedSize(tabl1x2->fullSize());
 
+  Frame6->setVisible(f.Frame6.visible);
+  Frame6->draw();
+  // The history and the results by difference can be longer than the
+  // screen: their lists reach down to the foot of the view area and scroll.
+  const int room = views_->maximumViewportSize().height();
+  Frame8->setVisible(f.Frame8.visible);
+  Frame8->draw(room - Frame8->headerHeight());
+  Frame4->setVisible(f.Frame4.visible);
+  Frame4->draw(room - Frame4->headerHeight());
+  for (auto [widget, model] : {std::pair{Command8, &f.Command8}, std::pair{Command9, &f.Command9},
+                               std::pair{Command10, &f.Command10}})
+    drawButton(widget, *model);
   drawButton(Command13, f.Command13);
   drawButton(Command16, f.Command16);
   Frame9->setVisible(f.Frame9.visible);
@@ -586,6 +612,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+  QMainWindow::resizeEvent(event);
+  // The long lists follow the height of the view area.
+  refresh();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

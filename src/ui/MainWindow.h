@@ -21,7 +21,10 @@ class QScrollArea;
 namespace ui {
 
 class CouponPanel;
+class DifferencePanel;
 class EntryPanel;
+class HistoryPanel;
+class TenByTenPanel;
 class StatsPanel;
 class QtHttp;
 
@@ -44,8 +47,8 @@ public:
   GridWidget *tablag, *tab1, *tabl1x2;
   ListWidget *List1, *List6, *List7, *List8;
   std::array<ListWidget *, 5> List12, List2, List3;
-  QPushButton *Command3, *Command4, *Command6, *Command7, *Command11, *Command12, *Command13, *Command16,
-      *Command30;
+  QPushButton *Command3, *Command4, *Command6, *Command7, *Command8, *Command9, *Command10, *Command11, *Command12,
+      *Command13, *Command16, *Command30;
   QLineEdit *Text1, *Text2, *Text3;
   QLabel *Label1, *Label2, *Label3, *Label4, *Label7, *Label10, *Label11, *Label14, *Label18, *Label27, *Label53;
   std::array<QLabel *, 2> Label19;
@@ -54,6 +57,9 @@ public:
   ClickLabel *Label34;
   QWidget *Frame2, *Frame5, *Frame7, *Frame15, *Frame17;
   EntryPanel *entry; // Frame10 and Frame11
+  TenByTenPanel *Frame6;
+  HistoryPanel *Frame8;
+  DifferencePanel *Frame4;
   CouponPanel *Frame9;
   StatsPanel *Frame13;
   QAction *mnuaCargar, *mnuActTI, *mnuactualiza, *mnuActGI, *mnuProMmnu, *mnuIventana, *mnupronos, *mnucreditos,
@@ -61,6 +67,7 @@ public:
 
 protected:
   void closeEvent(QCloseEvent *event) override;
+  void resizeEvent(QResizeEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
