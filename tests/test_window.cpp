@@ -778,6 +778,123 @@ private slots:
     QCOMPARE(column(QStringLiteral("R.MAD")), 51);
   }
 
+  // The coupon and the standings printed from the window by the Qt printer:
+  // a PDF named after the report lands in the program folder and the user is
+  // told where. Read back as text, its lines are the lines the report sends
+  // to any printer, so the columns of every row stand where the report put them.
+  void reportsReadBackFromThePdf_data()
+  {
+    QTest::addColumn<QString>("report");
+    QTest::newRow("coupon") << QStringLiteral("Quiniela");
+    QTest::newRow("standings") << QStringLiteral("Clasificacion");
+  }
+  void reportsReadBackFromThePdf()
+  {
+    QFETCH(QString, report);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+      QSKIP("pdftotext is not installed");
+    SeasonCopy season;
+    Program p(season.path());
+    auto &w = *p.window;
+    std::function<void()> print;
+    if (report == QStringLiteral("Quiniela")) {
+      typeOver(w.Text3, QStringLiteral("4"));
+      QTest::mouseClick(w.Command13, Qt::LeftButton);
+      QTest::mouseClick(w.Command16, Qt::LeftButton);
+      clickLine(w.List1, 2);
+      print = [&] { QTest::mouseClick(w.Frame9->Label43, Qt::LeftButton); };
+    } else {
+      QTest::mouseClick(w.Command12, Qt::LeftButton);
+      print = [&] { QTest::mouseClick(w.Label30, Qt::LeftButton); };
+    }
+    print(); // on the recording printer
+    QStringList recorded = p.scripted.printer.pageLines;
+    QVERIFY(recorded.size() > 20);
+    ui::QtPrinter paper(season.path() + u'/', &w);
+    paper.setAlwaysPdf(true);
+    paper.setMessages(&p.scripted.messages);
+    p.form->services.printer = &paper;
+    print();
+    QVERIFY(QFileInfo(paper.lastPdf()).fileName().startsWith(QStringLiteral("Vaticor-") + report + u'-'));
+    QCOMPARE(QFileInfo(paper.lastPdf()).absolutePath(), QFileInfo(season.path()).absoluteFilePath());
+    QVERIFY(p.scripted.messages.shown.last().text.contains(QDir::toNativeSeparators(paper.lastPdf())));
+    QCOMPARE(w.Command14->text(), QStringLiteral(" Salto 5   00"));
+
+    // The pitch of the text, from the width of its first word, lets
+    // pdftotext place every character at its own column.
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), paper.lastPdf(), QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(10000));
+    static const QRegularExpression word(QString::fromUtf8(R"re(xMin="([\d.]+)"[^>]*xMax="([\d.]+)"[^>]*>([^<]+)</word>)re"));
+    const QRegularExpressionMatch first = word.match(QString::fromUtf8(pdftotext.readAllStandardOutput()));
+    QVERIFY(first.hasMatch());
+    const double pitch = (first.captured(2).toDouble() - first.captured(1).toDouble()) / first.captured(3).size();
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-fixed"),
+                                                  QString::number(pitch, 'f', 6), paper.lastPdf(), QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(10000));
+    QStringList onPaper = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n');
+    auto clean = [](QStringList lines) {
+      QStringList out;
+      for (QString line : lines) {
+        line.remove(u'\f');
+        while (line.endsWith(u' '))
+          line.chop(1);
+        if (!line.trimmed().isEmpty())
+          out.append(line);
+      }
+      return out;
+    };
+    recorded = clean(recorded);
+    onPaper = clean(onPaper);
+    // The page's margin stands before every line on paper.
+    auto indent = [](const QString &line) { return int(line.size() - QString(line).remove(QRegularExpression(QStringLiteral("^ +"))).size()); };
+    const int margin = indent(onPaper.value(0)) - indent(recorded.value(0));
+    for (QString &line : onPaper)
+      line.remove(0, margin);
+    QCOMPARE(onPaper, recorded);
+    // Two rows of the body: every column separator at the same place.
+    auto row = [&](const QString &start) {
+      for (const QString &line : onPaper)
+        if (line.startsWith(start))
+          return line;
+      return QString();
+    };
+    const QString rowA = row(QStringLiteral(" 1 ")), rowB = row(QStringLiteral(" 2 "));
+    auto separators = [](const QString &line) {
+      QList<int> at;
+      for (int i = 0; i < line.size(); ++i)
+        if (line[i] == u'|')
+          at.append(i);
+      return at;
+    };
+    QVERIFY(separators(rowA).size() >= 3);
+    QCOMPARE(separators(rowA), separators(rowB));
+  }
+
+  // The blank lines fed before a report count on the button; a document
+  // of blank lines alone wastes no sheet.
+  void blankLinesCountOnTheButton()
+  {
+    SeasonCopy season;
+    Program p(season.path());
+    auto &w = *p.window;
+    for (int i = 0; i < 13; ++i)
+      QTest::mouseClick(w.Command14, Qt::LeftButton);
+    QCOMPARE(w.Command14->text(), QStringLiteral(" Salto 5   65"));
+    QTest::mousePress(w.Command15, Qt::LeftButton);
+    QCOMPARE(w.Command14->text(), QStringLiteral(" Salto 5   66"));
+    QTest::mouseRelease(w.Command15, Qt::LeftButton);
+    QCOMPARE(w.Command14->text(), QStringLiteral(" Salto 5   66"));
+    QTest::mouseClick(w.Command14, Qt::LeftButton);
+    QCOMPARE(w.Command14->text(), QStringLiteral(" Salto 5   00"));
+    ui::QtPrinter paper(season.path() + u'/', &w);
+    paper.setAlwaysPdf(true);
+    paper.printLine();
+    paper.newPage();
+    QCOMPARE(paper.endDoc(), QString());
+    QVERIFY(paper.lastPdf().isEmpty());
+  }
+
   void cancellingTheFirstChoiceEndsTheProgram()
   {
     QTemporaryDir empty;

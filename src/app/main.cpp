@@ -30,6 +30,7 @@ int main(int argc, char **argv)
   messages.setParent(&window);
   fileDialog.setParent(&window);
   printer.setWindow(&window);
+  printer.setMessages(&messages);
   window.setHttp(&http);
 
   form.layOutForm();

@@ -40,6 +40,28 @@ void moveTo(controls::Grid &grid, int row, int col)
   grid.col = grid.colSel = col;
 }
 
+// A caption with the view's print control beside it.
+QHBoxLayout *withPrint(QWidget *caption, QWidget *print, QWidget *second = nullptr)
+{
+  auto *row = new QHBoxLayout;
+  row->addWidget(caption);
+  row->addSpacing(16);
+  row->addWidget(print);
+  if (second)
+    row->addWidget(second);
+  row->addStretch(1);
+  return row;
+}
+
+ClickLabel *printLabel(QWidget *parent, const QString &name)
+{
+  ClickLabel *label = newClickLabel(parent);
+  nameControl(label, name);
+  label->setFrameShape(QFrame::Panel);
+  label->setFrameShadow(QFrame::Raised);
+  return label;
+}
+
 } // namespace
 
 MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(parent), form_(form)
@@ -128,6 +150,8 @@ void MainWindow::buildMenus()
   connect(mnuActGI, &QAction::triggered, this, [this] { run([this] { form_.mnuActGI_Click(); }); });
   mnuIventana = bar->addAction(form_.mnuIventana.caption);
   mnupronos = bar->addAction(form_.mnupronos.caption);
+  connect(mnuIventana, &QAction::triggered, this,
+          [this] { printReport(QStringLiteral("Ventana"), [this] { form_.mnuIventana_Click(); }); });
   connect(mnupronos, &QAction::triggered, this, [this] { run([this] { form_.mnupronos_Click(); }); });
   connect(mnuProMmnu, &QAction::triggered, this, [this] { run([this] { form_.mnuProMmnu_Click(); }); });
   QMenu *options = bar->addMenu(form_.mnuOpciones.caption);
@@ -205,6 +229,10 @@ QWidget *MainWindow::buildLeftColumn()
           });
   Label3 = newLabel(panel);
   layout->addWidget(Label18);
+  Label48 = printLabel(panel, QStringLiteral("Label48"));
+  connect(Label48, &ClickLabel::clicked, this,
+          [this] { printReport(QStringLiteral("General"), [this] { form_.Label48_Click(); }); });
+  layout->addWidget(Label48, 0, Qt::AlignLeft);
   layout->addWidget(Label10);
   layout->addWidget(Label11);
   layout->addWidget(tablag);
@@ -254,6 +282,14 @@ QWidget *MainWindow::buildControls()
   Command9 = button(form_.Command9.caption);
   Command10 = button(form_.Command10.caption);
   Command13 = button(form_.Command13.caption);
+  Command1 = button(form_.Command1.caption);
+  Command14 = button(form_.Command14.caption);
+  Command15 = button(form_.Command15.caption);
+  connect(Command1, &QPushButton::clicked, this,
+          [this] { printReport(QStringLiteral("Equivalentes"), [this] { form_.Command1_Click(); }); });
+  connect(Command14, &QPushButton::clicked, this, [this] { run([this] { form_.Command14_Click(); }); });
+  // One blank line as soon as the button goes down.
+  connect(Command15, &QPushButton::pressed, this, [this] { run([this] { form_.Command15_MouseDown(); }); });
   // The red mode button: the whole jornada or one match at a time.
   Command16 = button(form_.Command16.caption);
   Command16->setStyleSheet(QStringLiteral("background:#ff0000; color:white; font-weight:bold;"));
@@ -280,8 +316,9 @@ QWidget *MainWindow::buildControls()
   boxes->addStretch(1);
   grid->addLayout(boxes, 0, 0, 1, 3);
   QPushButton *const order[] = {Command6,  Command30, Command13, Command7, Command12, Command16,
-                                Command11, Command4,  Command3,  Command8, Command9,  Command10};
-  for (int i = 0; i < 12; ++i)
+                                Command11, Command4,  Command3,  Command8, Command9,  Command10,
+                                Command1,  Command14, Command15};
+  for (int i = 0; i < 15; ++i)
     grid->addWidget(order[i], 1 + i / 3, i % 3);
   return block;
 }
@@ -353,7 +390,10 @@ QWidget *MainWindow::buildViewArea()
         form_.tab1_Click(r, c);
       });
     });
-    v->addWidget(Label4);
+    Command2 = button(form_.Command2.caption);
+    connect(Command2, &QPushButton::clicked, this,
+            [this] { printReport(QStringLiteral("Cuadrante"), [this] { form_.Command2_Click(); }); });
+    v->addLayout(withPrint(Label4, Command2));
     v->addWidget(tab1, 0, Qt::AlignLeft);
     v->addStretch(1);
   }
@@ -363,7 +403,10 @@ QWidget *MainWindow::buildViewArea()
     auto *v = new QVBoxLayout(Frame7);
     v->setContentsMargins(0, 0, 0, 0);
     Label7 = newLabel(Frame7, true);
-    v->addWidget(Label7);
+    Label30 = printLabel(Frame7, QStringLiteral("Label30"));
+    connect(Label30, &ClickLabel::clicked, this,
+            [this] { printReport(QStringLiteral("Clasificacion"), [this] { form_.Label30_Click(); }); });
+    v->addLayout(withPrint(Label7, Label30));
     auto *keys = new QGridLayout;
     for (int i = 0; i < 7; ++i) {
       Label40[i] = new ClickLabel(Frame7);
@@ -396,7 +439,10 @@ QWidget *MainWindow::buildViewArea()
     auto *v = new QVBoxLayout(Frame15);
     v->setContentsMargins(0, 0, 0, 0);
     Label27 = newLabel(Frame15);
-    v->addWidget(Label27);
+    Label31 = printLabel(Frame15, QStringLiteral("Label31"));
+    connect(Label31, &ClickLabel::clicked, this,
+            [this] { printReport(QStringLiteral("Evolucion"), [this] { form_.Label31_Click(); }); });
+    v->addLayout(withPrint(Label27, Label31));
     auto *lists = new QHBoxLayout;
     lists->setSpacing(2);
     for (int i = 0; i < 5; ++i) {
@@ -423,7 +469,13 @@ QWidget *MainWindow::buildViewArea()
     Label53 = newLabel(Frame17, true);
     tabl1x2 = new GridWidget(Frame17);
     Label14 = newLabel(Frame17, true);
-    v->addWidget(Label53);
+    Command5 = button(form_.Command5.caption);
+    Command24 = button(form_.Command24.caption);
+    connect(Command5, &QPushButton::clicked, this,
+            [this] { printReport(QStringLiteral("Signos"), [this] { form_.Command5_Click(); }); });
+    connect(Command24, &QPushButton::clicked, this,
+            [this] { printReport(QStringLiteral("Signos"), [this] { form_.Command24_Click(); }); });
+    v->addLayout(withPrint(Label53, Command5, Command24));
     v->addWidget(tabl1x2, 0, Qt::AlignLeft);
     v->addWidget(Label14);
     v->addStretch(1);
@@ -557,9 +609,14 @@ void MainWindow::refresh()
   Frame8->draw(room - Frame8->headerHeight());
   Frame4->setVisible(f.Frame4.visible);
   Frame4->draw(room - Frame4->headerHeight());
-  for (auto [widget, model] : {std::pair{Command8, &f.Command8}, std::pair{Command9, &f.Command9},
-                               std::pair{Command10, &f.Command10}})
+  for (auto [widget, model] :
+       {std::pair{Command8, &f.Command8}, std::pair{Command9, &f.Command9}, std::pair{Command10, &f.Command10},
+        std::pair{Command1, &f.Command1}, std::pair{Command2, &f.Command2}, std::pair{Command5, &f.Command5},
+        std::pair{Command14, &f.Command14}, std::pair{Command15, &f.Command15}, std::pair{Command24, &f.Command24}})
     drawButton(widget, *model);
+  for (auto [widget, model] : {std::pair{Label30, &f.Label30}, std::pair{Label31, &f.Label31},
+                               std::pair{Label48, &f.Label48}})
+    ui::drawLabel(widget, *model);
   drawButton(Command13, f.Command13);
   drawButton(Command16, f.Command16);
   Frame9->setVisible(f.Frame9.visible);

@@ -47,14 +47,14 @@ public:
   GridWidget *tablag, *tab1, *tabl1x2;
   ListWidget *List1, *List6, *List7, *List8;
   std::array<ListWidget *, 5> List12, List2, List3;
-  QPushButton *Command3, *Command4, *Command6, *Command7, *Command8, *Command9, *Command10, *Command11, *Command12,
-      *Command13, *Command16, *Command30;
+  QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7, *Command8, *Command9,
+      *Command10, *Command11, *Command12, *Command13, *Command14, *Command15, *Command16, *Command24, *Command30;
   QLineEdit *Text1, *Text2, *Text3;
   QLabel *Label1, *Label2, *Label3, *Label4, *Label7, *Label10, *Label11, *Label14, *Label18, *Label27, *Label53;
   std::array<QLabel *, 2> Label19;
   QLabel *Label20, *Label21;
   std::array<ClickLabel *, 7> Label40;
-  ClickLabel *Label34;
+  ClickLabel *Label34, *Label30, *Label31, *Label48;
   QWidget *Frame2, *Frame5, *Frame7, *Frame15, *Frame17;
   EntryPanel *entry; // Frame10 and Frame11
   TenByTenPanel *Frame6;

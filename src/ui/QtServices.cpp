@@ -3,14 +3,18 @@
 #include "ui/Fonts.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -80,54 +84,97 @@ void QtPrinter::printWindowImage()
   windowImage_ = true;
 }
 
+QString QtPrinter::pdfName() const
+{
+  const QString report = documentName_.isEmpty() ? QStringLiteral("Informe") : documentName_;
+  const QString stem = pdfFolder_ + QStringLiteral("Vaticor-") + report + u'-' +
+                       QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+  // Two reports in the same second (the sign evolution in landscape) keep both files.
+  QString name = stem + QStringLiteral(".pdf");
+  for (int n = 2; QFileInfo::exists(name); ++n)
+    name = stem + QStringLiteral("-%1.pdf").arg(n);
+  return name;
+}
+
 QString QtPrinter::endDoc()
 {
   const QStringList lines = page_.take();
+  const bool windowImage = windowImage_;
+  windowImage_ = false;
+  // A document of blank lines only (the lines fed before a report) wastes no sheet.
+  const bool empty = std::all_of(lines.begin(), lines.end(), [](const QString &line) {
+    return line.trimmed().isEmpty() || line == QStringLiteral("\f");
+  });
+  if (empty && !windowImage)
+    return QString();
+
   QPrinter printer(QPrinter::HighResolution);
-  const bool toPdf = QPrinterInfo::defaultPrinter().isNull();
-  if (toPdf) {
-    lastPdf_ = pdfFolder_ + QStringLiteral("Vaticor-") +
-               QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")) + QStringLiteral(".pdf");
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(lastPdf_);
-  }
+  printer.setDocName(QStringLiteral("Vaticor - ") + documentName_);
   printer.setPageOrientation(orientation_ == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
-  printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    windowImage_ = false;
-    return QStringLiteral("No se puede imprimir: la impresora no responde.");
+  printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+  const bool toPdf = alwaysPdf_ || QPrinterInfo::defaultPrinter().isNull();
+  if (!toPdf) {
+    // The user sees the pages before paper is used; closing the preview prints nothing.
+    QPrintPreviewDialog preview(&printer, window_);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&](QPrinter *p) { render(*p, lines, windowImage); });
+    preview.exec();
+    return QString();
   }
-  if (windowImage_ && window_) {
+  lastPdf_ = pdfName();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(lastPdf_);
+  if (!render(printer, lines, windowImage))
+    return QStringLiteral("No se puede escribir ") + lastPdf_;
+  if (messages_)
+    messages_->show(QStringLiteral(" No hay impresora instalada: el informe se ha guardado en") + QStringLiteral("\r\n ") +
+                        QDir::toNativeSeparators(lastPdf_),
+                    QStringLiteral("Vaticor"), controls::MessageIcon::Information);
+  return QString();
+}
+
+bool QtPrinter::render(QPrinter &printer, const QStringList &lines, bool windowImage)
+{
+  QPainter painter;
+  if (!painter.begin(&printer))
+    return false;
+  const QRect page = painter.viewport();
+  if (windowImage && window_) {
     const QPixmap image = window_->grab();
-    const QRect page = painter.viewport();
     const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
     painter.setViewport(page.x(), page.y(), size.width(), size.height());
     painter.setWindow(image.rect());
     painter.drawPixmap(0, 0, image);
-  } else {
-    QFont font = fixedFont(size_);
-    if (font_ != QStringLiteral("Lucida Console"))
-      font = QFont(font_, static_cast<int>(size_));
-    painter.setFont(font);
-    const QFontMetrics metrics(font, &printer);
-    const int lineHeight = metrics.lineSpacing();
-    int y = metrics.ascent();
-    const int bottom = painter.viewport().height();
-    for (const QString &line : lines) {
-      if (line == QStringLiteral("\f") || y > bottom) {
-        printer.newPage();
-        y = metrics.ascent();
-        if (line == QStringLiteral("\f"))
-          continue;
-      }
-      painter.drawText(0, y, line);
-      y += lineHeight;
-    }
+    return painter.end();
   }
-  painter.end();
-  windowImage_ = false;
-  return QString();
+  // The report's size, unless its longest line would run off the sheet:
+  // then the size that holds it, so that no column is lost.
+  QFont font = fixedFont(size_);
+  qsizetype longest = 0;
+  for (const QString &line : lines)
+    longest = std::max(longest, line.size());
+  const qreal advance = QFontMetricsF(font, &printer).horizontalAdvance(u'0');
+  if (longest > 0 && advance * longest > page.width())
+    font.setPointSizeF(std::floor(size_ * page.width() / (advance * longest) * 10) / 10);
+  painter.setFont(font);
+  const QFontMetricsF metrics(font, &printer);
+  const qreal lineHeight = metrics.lineSpacing();
+  qreal y = metrics.ascent();
+  bool feed = false; // a new page asked for, started by the next line printed
+  for (const QString &line : lines) {
+    if (line == QStringLiteral("\f")) {
+      feed = true;
+      continue;
+    }
+    if (feed || y + metrics.descent() > page.height()) {
+      printer.newPage();
+      y = metrics.ascent();
+      feed = false;
+    }
+    painter.drawText(QPointF(0, y), line);
+    y += lineHeight;
+  }
+  return painter.end();
 }
 
 } // namespace ui

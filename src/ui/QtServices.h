@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <memory>
 
+class QPrinter;
 class QWidget;
 
 namespace ui {
@@ -34,11 +35,16 @@ private:
 };
 
 // Collects a document's lines and sends them on endDoc(): to the default
-// printer when there is one, otherwise to a PDF in the output folder.
+// printer when there is one (after a preview of the pages), otherwise to a
+// PDF in the output folder named after the report and the time, and the user
+// is told where it went. The text is set in the fixed-pitch font whatever
+// name the report gives, so that its character columns line up on paper.
 class QtPrinter : public controls::PrinterService {
 public:
   QtPrinter(QString pdfFolder, QWidget *window) : pdfFolder_(std::move(pdfFolder)), window_(window) {}
   void setWindow(QWidget *window) { window_ = window; }
+  // Where the notice of a PDF written goes; none, no notice.
+  void setMessages(controls::MessageService *messages) { messages_ = messages; }
   QString fontName() const override { return font_; }
   void setFontName(const QString &name) override { font_ = name; }
   double fontSize() const override { return size_; }
@@ -52,15 +58,23 @@ public:
   QString lastPdf() const { return lastPdf_; }
   // The report the next document holds; it names the PDF.
   void setDocumentName(const QString &name) { documentName_ = name; }
+  // A PDF even when a printer is installed (the tests read it back).
+  void setAlwaysPdf(bool on) { alwaysPdf_ = on; }
 
 private:
+  // Draws the document on the printer's pages; false when the printer refuses.
+  bool render(QPrinter &printer, const QStringList &lines, bool windowImage);
+  QString pdfName() const;
+
   QString pdfFolder_;
   QWidget *window_;
+  controls::MessageService *messages_ = nullptr;
   QString font_ = QStringLiteral("Lucida Console");
   double size_ = 8;
   int orientation_ = 1;
   controls::PageText page_;
   bool windowImage_ = false;
+  bool alwaysPdf_ = false;
   QString lastPdf_;
   QString documentName_;
 };
