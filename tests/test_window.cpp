@@ -708,6 +708,88 @@ private slots:
     QVERIFY(testing::readAll(season.file(QStringLiteral("Qhistorial.TXT"))).contains("Tabla-1X2"));
   }
 
+  // The mouse over a control of each kind writes its help into the help
+  // line, whole: a button, a list, a panel, a text box, a grid, a label and
+  // Command15, whose help comes on a press.
+  void theHelpLineTellsWhatTheControlUnderTheMouseDoes_data()
+  {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("button") << "Command12" << " Obtiene la clasificación de los equipos por puntos hasta la última jornada.";
+    QTest::newRow("list") << "List1" << " Cuando el cursor esta en la <<casilla negra>>, con +/-, permite avanzar";
+    QTest::newRow("list of an array") << "List12(3)" << " Da los siguientes datos: Puntos equiparados en casa, fuera y Total.";
+    QTest::newRow("panel") << "Frame7" << " Obtiene la clasificación en función de los Goles a Favor, PEt, Pc, PF, Ptos.";
+    QTest::newRow("text box") << "Text3" << " Introduzca el nº de la Jornada de la Quiniela correcta.";
+    QTest::newRow("grid") << "tab1" << " Localizar Resultados: Haga -CLICK- en los Equipos que desee de la tabla";
+    QTest::newRow("label") << "Label34" << " Retrocede la jornada inicial de 10 en 10 .";
+    QTest::newRow("arrow") << "Command36" << " Navegador, permite desplazarse por las ventanas de las funciones ya obtenidas, en rueda, hacia adelante.";
+    QTest::newRow("pressed") << "Command15" << " Cada pulsación la impresora salta un renglon en blanco, hasta 68 que vuelve a 0.";
+  }
+  void theHelpLineTellsWhatTheControlUnderTheMouseDoes()
+  {
+    QFETCH(QString, control);
+    QFETCH(QString, start);
+    SeasonCopy season; // Command15 feeds the printer
+    Program p(season.path());
+    auto &w = *p.window;
+    QTest::mouseClick(w.Command12, Qt::LeftButton);
+    QTest::mouseClick(w.Command7, Qt::LeftButton);
+    if (control == QStringLiteral("Frame7") || control.startsWith(QStringLiteral("List12")) ||
+        control == QStringLiteral("Label34"))
+      QTest::mouseClick(w.Command12, Qt::LeftButton);
+    QWidget *widget = w.findChild<QWidget *>(control);
+    QVERIFY(widget && widget->isVisible());
+    QTest::mouseMove(w.Label2); // from elsewhere
+    if (control == QStringLiteral("Command15")) {
+      QTest::mouseMove(widget);
+      QVERIFY(!w.Label2->text().startsWith(start)); // not on a mere pass
+      QTest::mousePress(widget, Qt::LeftButton);
+      QTest::mouseRelease(widget, Qt::LeftButton);
+    } else if (auto *view = qobject_cast<QAbstractScrollArea *>(widget)) {
+      QTest::mouseMove(view->viewport(), QPoint(3, 3));
+    } else {
+      QTest::mouseMove(widget, QPoint(2, 2)); // a panel: its edge, beside its lists
+    }
+    QVERIFY2(w.Label2->text().startsWith(start), qPrintable(w.Label2->text()));
+    // Shown whole: the line is as high as its wrapped text.
+    QVERIFY(w.Label2->heightForWidth(w.Label2->width()) <= w.Label2->height());
+    if (control == QStringLiteral("Command12"))
+      QVERIFY(saveShot(w, QStringLiteral("help-line.png")));
+  }
+
+  // The navigator's arrows: back from the results grid to the coupon that
+  // was not made (its message) and on to the standings; the coupon, once
+  // made, widens the window, and forward round to the results grid gives the
+  // width back.
+  void theArrowsMoveThroughTheViewsComputed()
+  {
+    Program p;
+    auto &w = *p.window;
+    w.resize(1100, 768);
+    QCOMPARE(w.Command37->toolTip(), QStringLiteral("Ventana Anterior"));
+    QCOMPARE(w.Command38->toolTip(), QStringLiteral("Ventana Siguiente"));
+    QTest::mouseClick(w.Command12, Qt::LeftButton);
+    QTest::mouseClick(w.Command7, Qt::LeftButton);
+    QTest::mouseClick(w.Command35, Qt::LeftButton);
+    QCOMPARE(p.scripted.messages.shown.last().text, QStringLiteral("Pronostico No realizado!!"));
+    QVERIFY(w.Frame7->isVisible() && !w.Frame5->isVisible());
+    QCOMPARE(w.width(), 1100);
+
+    typeOver(w.Text3, QStringLiteral("2"));
+    QTest::mouseClick(w.Command13, Qt::LeftButton);
+    QTest::mouseClick(w.Command16, Qt::LeftButton);
+    clickLine(w.List1, 2);
+    QTest::mouseClick(w.Command7, Qt::LeftButton);
+    const int shown = p.scripted.messages.shown.size();
+    QTest::mouseClick(w.Command37, Qt::LeftButton);
+    QVERIFY(w.Frame9->isVisible());
+    QCOMPARE(w.width(), 19456 / 15);
+    QTest::mouseClick(w.Command38, Qt::LeftButton);
+    QVERIFY(w.Frame5->isVisible());
+    QCOMPARE(w.width(), 1100);
+    QCOMPARE(p.scripted.messages.shown.size(), shown);
+  }
+
   void exitAsksFirst()
   {
     Program p;
@@ -915,5 +997,22 @@ private slots:
   }
 };
 
-QTEST_MAIN(WindowTest)
+// The offscreen screen is made as wide as a desktop's, so that a window can
+// grow past 1366 pixels as the coupon asks.
+int main(int argc, char **argv)
+{
+  if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+    const QString config = QDir::tempPath() + QStringLiteral("/vaticor-test-screen.json");
+    QFile file(config);
+    if (file.open(QIODevice::WriteOnly))
+      file.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                     "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+  }
+  QApplication app(argc, argv);
+  QTEST_SET_MAIN_SOURCE_PATH
+  WindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "test_window.moc"

@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -98,7 +99,6 @@ MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(p
 
   Label2 = newLabel(central);
   Label2->setWordWrap(true);
-  Label2->setMinimumHeight(3 * QFontMetrics(Label2->font()).lineSpacing() + 6);
   Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label2->setFrameShape(QFrame::StyledPanel);
   // While a file comes from the update server, its progress shows beside the help line.
@@ -107,7 +107,24 @@ MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(p
   progress_->setFormat(QStringLiteral("Descargando... %p%"));
   progress_->setFixedWidth(220);
   progress_->hide();
+  // The navigator's arrows beside the help line, always at hand.
+  auto *arrows = new QGridLayout;
+  arrows->setSpacing(2);
+  Command35 = button(form_.Command35.caption);
+  Command36 = button(form_.Command36.caption);
+  Command37 = button(form_.Command37.caption);
+  Command38 = button(form_.Command38.caption);
+  const std::pair<QPushButton *, void (vaticor::Qmodelop::*)()> navigator[] = {
+      {Command35, &vaticor::Qmodelop::Command35_Click}, {Command36, &vaticor::Qmodelop::Command36_Click},
+      {Command37, &vaticor::Qmodelop::Command37_Click}, {Command38, &vaticor::Qmodelop::Command38_Click}};
+  for (int i = 0; i < 4; ++i) {
+    auto [arrow, click] = navigator[i];
+    arrow->setFixedWidth(arrow->fontMetrics().horizontalAdvance(QStringLiteral("<<")) + 18);
+    connect(arrow, &QPushButton::clicked, this, [this, click] { run([this, click] { (form_.*click)(); }); });
+    arrows->addWidget(arrow, i / 2, i % 2);
+  }
   auto *bottom = new QHBoxLayout;
+  bottom->addLayout(arrows);
   bottom->addWidget(Label2, 1);
   bottom->addWidget(progress_, 0, Qt::AlignTop);
   outer->addLayout(bottom);
@@ -115,19 +132,32 @@ MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(p
   // The other-factors window opens modal through the program's window service.
   if (auto *windows = dynamic_cast<QtWindows *>(form_.services.windows))
     windows->add(QStringLiteral("factor"), [this] { FactorDialog(form_, this).exec(); });
-  for (QWidget *box : {static_cast<QWidget *>(Text3), static_cast<QWidget *>(Frame9->Text5)})
-    box->installEventFilter(this);
-  // The controls' own names, for messages about them.
+  // The controls' own names: messages speak of them, and the help line
+  // tells what the control under the mouse does.
   const std::pair<QWidget *, const char *> named[] = {
-      {tablag, "tablag"}, {tab1, "tab1"}, {tabl1x2, "tabl1x2"}, {List1, "List1"}, {List6, "List6"},
-      {List7, "List7"},   {List8, "List8"}};
+      {tablag, "tablag"},       {tab1, "tab1"},           {tabl1x2, "tabl1x2"},     {List1, "List1"},
+      {List6, "List6"},         {List7, "List7"},         {List8, "List8"},         {Text1, "Text1"},
+      {Text2, "Text2"},         {Text3, "Text3"},         {Command1, "Command1"},   {Command2, "Command2"},
+      {Command3, "Command3"},   {Command4, "Command4"},   {Command5, "Command5"},   {Command6, "Command6"},
+      {Command7, "Command7"},   {Command8, "Command8"},   {Command9, "Command9"},   {Command10, "Command10"},
+      {Command11, "Command11"}, {Command12, "Command12"}, {Command13, "Command13"}, {Command14, "Command14"},
+      {Command15, "Command15"}, {Command16, "Command16"}, {Command24, "Command24"}, {Command30, "Command30"},
+      {Command35, "Command35"}, {Command36, "Command36"}, {Command37, "Command37"}, {Command38, "Command38"},
+      {Frame5, "Frame5"},       {Frame7, "Frame7"},       {Frame15, "Frame15"},     {Frame17, "Frame17"},
+      {Label34, "Label34"},     {Label2, "Label2"}};
   for (auto [widget, name] : named)
-    widget->setObjectName(QLatin1String(name));
+    nameControl(widget, QLatin1String(name));
   for (int i = 0; i < 5; ++i) {
-    List12[i]->setObjectName(QStringLiteral("List12(%1)").arg(i));
-    List2[i]->setObjectName(QStringLiteral("List2(%1)").arg(i));
-    List3[i]->setObjectName(QStringLiteral("List3(%1)").arg(i));
+    nameControl(List12[i], QStringLiteral("List12"), i);
+    nameControl(List2[i], QStringLiteral("List2"), i);
+    nameControl(List3[i], QStringLiteral("List3"), i);
   }
+  for (int i = 0; i < 7; ++i)
+    nameControl(Label40[i], QStringLiteral("Label40"), i);
+  // Every named control reports the mouse coming over it (Command15 its press).
+  for (QWidget *widget : central->findChildren<QWidget *>())
+    if (!controlName(widget).isEmpty())
+      widget->installEventFilter(this);
   // Every view shows whole at 1366x768; a smaller screen scrolls the views.
   QSize size(1366, 768);
   if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -166,6 +196,49 @@ void MainWindow::buildMenus()
     windows->add(QStringLiteral("ayuda"), [this] { HelpDialog(form_, this).exec(); });
     windows->add(QStringLiteral("creditos"), [this] { CreditsDialog(form_.creditos, this).exec(); });
   }
+}
+
+void MainWindow::applyWidth(int twips)
+{
+  if (isMaximized() || isFullScreen())
+    return;
+  const int wanted = twips / 15;
+  if (wanted > width()) {
+    // Widened for the coupon, as far as the screen allows; the width the
+    // user had comes back when a narrower window is asked for again.
+    int most = wanted;
+    if (const QScreen *screen = this->screen())
+      most = std::min(wanted, screen->availableGeometry().width());
+    if (most > width()) {
+      if (normalWidth_ < 0)
+        normalWidth_ = width();
+      resize(most, height());
+    }
+  } else if (normalWidth_ >= 0) {
+    resize(std::max(wanted, normalWidth_), height());
+    normalWidth_ = -1;
+  }
+}
+
+void MainWindow::fitHelpLine()
+{
+  // The help line is as high as the longest text any control can put there,
+  // at the width it has, so that every text shows whole and the views keep
+  // their place whatever the mouse passes over.
+  const int width = Label2->contentsRect().width() - 2 * Label2->margin();
+  if (width < 300)
+    return; // not laid out yet
+  const QFontMetrics metrics(Label2->font());
+  int lines = 3 * metrics.lineSpacing();
+  for (QWidget *widget : centralWidget()->findChildren<QWidget *>()) {
+    QString text = form_.hoverText(controlName(widget), controlIndex(widget));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (!text.isEmpty())
+      lines = std::max(lines, metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, text).height());
+  }
+  const int height = lines + Label2->frameWidth() * 2 + 4;
+  if (Label2->height() != height)
+    Label2->setFixedHeight(height);
 }
 
 void MainWindow::setHttp(QtHttp *http)
@@ -219,7 +292,6 @@ QWidget *MainWindow::buildLeftColumn()
   Label10->setWordWrap(true);
   Label11->setWordWrap(true);
   tablag = new GridWidget(panel);
-  tablag->viewport()->installEventFilter(this);
   connect(tablag, &GridWidget::cellPicked, this,
           [this](int r, int c) {
             run([this, r, c] {
@@ -353,18 +425,24 @@ QWidget *MainWindow::buildMatchPanel()
   layout->addWidget(List8);
   layout->addSpacing(10);
 
-  auto *locator = new QVBoxLayout;
-  Label19[0] = newLabel(Frame2, true);
-  Label19[1] = newLabel(Frame2, true);
-  Label21 = newLabel(Frame2, true);
-  Label20 = newLabel(Frame2, true);
-  entry = new EntryPanel(form_, runner(), Frame2);
-  Label1 = entry->Label1;
+  auto *side = new QVBoxLayout;
+  // The results locator: the two clubs picked in the results grid and their meetings.
+  auto *Frame3 = new QWidget(Frame2);
+  nameControl(Frame3, QStringLiteral("Frame3"));
+  auto *locator = new QVBoxLayout(Frame3);
+  locator->setContentsMargins(0, 0, 0, 0);
+  Label19[0] = newLabel(Frame3, true);
+  Label19[1] = newLabel(Frame3, true);
+  Label21 = newLabel(Frame3, true);
+  Label20 = newLabel(Frame3, true);
   for (QLabel *l : {Label19[0], Label19[1], Label21, Label20})
     locator->addWidget(l);
-  locator->addStretch(1);
-  locator->addWidget(entry);
-  layout->addLayout(locator, 1);
+  entry = new EntryPanel(form_, runner(), Frame2);
+  Label1 = entry->Label1;
+  side->addWidget(Frame3);
+  side->addStretch(1);
+  side->addWidget(entry);
+  layout->addLayout(side, 1);
   return Frame2;
 }
 
@@ -496,7 +574,10 @@ QWidget *MainWindow::buildViewArea()
 
 void MainWindow::run(const std::function<void()> &handler)
 {
+  const int askedWidth = form_.windowGeometry.width;
   handler();
+  if (form_.windowGeometry.width != askedWidth)
+    applyWidth(form_.windowGeometry.width);
   refresh();
   if (form_.endRequested && !closing_)
     close();
@@ -610,7 +691,8 @@ void MainWindow::refresh()
   Frame4->setVisible(f.Frame4.visible);
   Frame4->draw(room - Frame4->headerHeight());
   for (auto [widget, model] :
-       {std::pair{Command8, &f.Command8}, std::pair{Command9, &f.Command9}, std::pair{Command10, &f.Command10},
+       {std::pair{Command35, &f.Command35}, std::pair{Command36, &f.Command36}, std::pair{Command37, &f.Command37},
+        std::pair{Command38, &f.Command38}, std::pair{Command8, &f.Command8}, std::pair{Command9, &f.Command9}, std::pair{Command10, &f.Command10},
         std::pair{Command1, &f.Command1}, std::pair{Command2, &f.Command2}, std::pair{Command5, &f.Command5},
         std::pair{Command14, &f.Command14}, std::pair{Command15, &f.Command15}, std::pair{Command24, &f.Command24}})
     drawButton(widget, *model);
@@ -641,8 +723,14 @@ void MainWindow::refresh()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-  if (watched == tablag->viewport() && event->type() == QEvent::Enter)
-    run([this] { form_.tablag_MouseMove(); });
+  // The help line: the mouse over a control (Command15: pressed on it).
+  const QString control = controlName(watched);
+  const bool overIt = event->type() == QEvent::Enter && control != QStringLiteral("Command15");
+  const bool pressedOn = event->type() == QEvent::MouseButtonPress && control == QStringLiteral("Command15");
+  if (!control.isEmpty() && (overIt || pressedOn)) {
+    const int index = controlIndex(watched);
+    run([this, control, index] { form_.hover(control, index); });
+  }
   // A click in the black box, the coupon number or the forecast number
   // prepares it for typing (the two numbers are emptied).
   if (event->type() == QEvent::MouseButtonPress) {
@@ -674,6 +762,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
   QMainWindow::resizeEvent(event);
+  // Once the layout has given the help line its new width.
+  QTimer::singleShot(0, this, &MainWindow::fitHelpLine);
   // The long lists follow the height of the view area.
   refresh();
 }

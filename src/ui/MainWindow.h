@@ -48,7 +48,8 @@ public:
   ListWidget *List1, *List6, *List7, *List8;
   std::array<ListWidget *, 5> List12, List2, List3;
   QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7, *Command8, *Command9,
-      *Command10, *Command11, *Command12, *Command13, *Command14, *Command15, *Command16, *Command24, *Command30;
+      *Command10, *Command11, *Command12, *Command13, *Command14, *Command15, *Command16, *Command24, *Command30,
+      *Command35, *Command36, *Command37, *Command38;
   QLineEdit *Text1, *Text2, *Text3;
   QLabel *Label1, *Label2, *Label3, *Label4, *Label7, *Label10, *Label11, *Label14, *Label18, *Label27, *Label53;
   std::array<QLabel *, 2> Label19;
@@ -80,6 +81,9 @@ private:
   QWidget *buildViewArea();
   void drawLabel(QLabel *widget, const controls::Label &label);
   void fitList(ListWidget *list, int minChars, int minRows);
+  // The window width a handler asked for, in twips.
+  void applyWidth(int twips);
+  void fitHelpLine();
 
   vaticor::Qmodelop &form_;
   bool closing_ = false;
@@ -87,6 +91,7 @@ private:
   QWidget *topBlock_ = nullptr;
   QScrollArea *views_ = nullptr;
   QProgressBar *progress_ = nullptr;
+  int normalWidth_ = -1; // the width before the coupon widened the window
 
 public:
   QProgressBar *progress() const { return progress_; }
