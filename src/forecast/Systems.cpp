@@ -8,7 +8,6 @@ namespace forecast {
 
 namespace {
 
-constexpr char kSigns[3] = {'1', 'X', '2'};
 constexpr qint64 kLargestReduction = 3 * 3 * 3 * 3 * 3 * 3 * 3 * 3 * 3 * 3; // 59049 direct columns
 
 int signIndex(char c) { return c == '1' ? 0 : c == 'X' ? 1 : c == '2' ? 2 : -1; }

@@ -1,0 +1,166 @@
+// How fast Vaticor does what a player asks of it, on the bundled real
+// seasons: reading a season, every view, a coupon, storing and rebuilding it,
+// the 1X2 tables, an import, the score model, a backtest, the window's
+// start-up; and the memory it takes at its peak.
+#include "controls/SystemServices.h"
+#include "forecast/Backtest.h"
+#include "forecast/CouponRoad.h"
+#include "forecast/ScoreModel.h"
+#include "import/SeasonImport.h"
+#include "season/Qmodelop.h"
+#include "season/SeasonFile.h"
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+namespace {
+
+QString samples() { return QStringLiteral(VATICOR_SOURCE_DIR "/samples/"); }
+
+// A form of its own, as one run of the program, with a season loaded from a
+// folder of its own (the store and record files go there).
+struct Program {
+  controls::MessageLog messages;
+  controls::NoFileDialog dialog;
+  controls::SystemClock clock;
+  controls::SystemFileInfo fileInfo;
+  controls::TextPrinter printer;
+  QTemporaryDir folder;
+  vaticor::Qmodelop form{{&messages, &dialog, &printer, &clock, &fileInfo}};
+  explicit Program(const QString &season = QStringLiteral("Edato14.txt"))
+  {
+    QFile::copy(samples() + season, folder.filePath(season));
+    form.programFolderOverride = folder.path();
+    form.layOutForm();
+    form.loadSeason(folder.filePath(season));
+  }
+};
+
+void readSeason(benchmark::State &state)
+{
+  for (auto _ : state)
+    benchmark::DoNotOptimize(season::readSeasonFile(samples() + QStringLiteral("Edato14.txt"), nullptr));
+}
+BENCHMARK(readSeason)->Unit(benchmark::kMicrosecond);
+
+void view(benchmark::State &state)
+{
+  Program p;
+  if (state.range(1) == 2)
+    p.form.Command6_Click();
+  using Handler = void (vaticor::Qmodelop::*)();
+  const Handler views[] = {&vaticor::Qmodelop::Command7_Click,  &vaticor::Qmodelop::Command12_Click,
+                           &vaticor::Qmodelop::Command11_Click, &vaticor::Qmodelop::Command4_Click,
+                           &vaticor::Qmodelop::Command3_Click,  &vaticor::Qmodelop::Command8_Click,
+                           &vaticor::Qmodelop::Command9_Click,  &vaticor::Qmodelop::Command10_Click};
+  const char *names[] = {"Resultados", "Clasificaciones", "Evolución Eqps", "Evolución Signos",
+                         "Jornada Equivalente", "Jornadas", "Historial", "Tablas 1X2"};
+  state.SetLabel(std::string(names[state.range(0)]) + (state.range(1) == 2 ? ", 2ª" : ", 1ª"));
+  for (auto _ : state)
+    (p.form.*views[state.range(0)])();
+}
+BENCHMARK(view)->ArgsProduct({benchmark::CreateDenseRange(0, 7, 1), {1, 2}})->Unit(benchmark::kMicrosecond);
+
+const QStringList kCoupon = {"1/20/todo", "2/22/1", "2/22/2", "2/22/3", "2/22/4", "2/22/5"};
+
+void coupon(benchmark::State &state)
+{
+  for (auto _ : state) {
+    state.PauseTiming();
+    Program p;
+    state.ResumeTiming();
+    vaticor::playCoupon(p.form, 21, kCoupon);
+  }
+  state.SetLabel("Quiniela, 15 partidos y las figuras");
+}
+BENCHMARK(coupon)->Unit(benchmark::kMillisecond);
+
+void storeAndRebuild(benchmark::State &state)
+{
+  Program p;
+  vaticor::playCoupon(p.form, 21, kCoupon);
+  for (auto _ : state) {
+    p.form.Text5.text = QStringLiteral("21");
+    p.form.Command22_Click();
+    p.form.Text5.text = QStringLiteral("21");
+    p.form.Command32_Click();
+  }
+}
+BENCHMARK(storeAndRebuild)->Unit(benchmark::kMillisecond);
+
+void tables1X2(benchmark::State &state)
+{
+  Program p;
+  vaticor::playCoupon(p.form, 21, kCoupon);
+  for (auto _ : state) {
+    p.form.Text5.text = QStringLiteral("21");
+    p.form.Command29_Click();
+  }
+}
+BENCHMARK(tables1X2)->Unit(benchmark::kMillisecond);
+
+void import(benchmark::State &state)
+{
+  const QString folder = samples() + QStringLiteral("openfootball/2013-14/");
+  for (auto _ : state)
+    benchmark::DoNotOptimize(import::importFiles(folder + QStringLiteral("1-liga.txt"),
+                                                 folder + QStringLiteral("2-liga2.txt"),
+                                                 samples() + QStringLiteral("nombres.csv"), nullptr));
+}
+BENCHMARK(import)->Unit(benchmark::kMillisecond);
+
+void modelFit(benchmark::State &state)
+{
+  const auto s = season::readSeasonFile(samples() + QStringLiteral("Edato14.txt"), nullptr);
+  std::vector<forecast::PlayedMatch> played;
+  for (int h = 1; h <= 20; ++h)
+    for (int a = 1; a <= 20; ++a)
+      if (const QString c = s->cell(1, h, a); c != QStringLiteral("...."))
+        played.push_back({h, a, c.mid(2, 1).toInt(), c.mid(3, 1).toInt(), c.left(2).toInt()});
+  for (auto _ : state)
+    benchmark::DoNotOptimize(forecast::ScoreModel::fit(20, played, 30));
+  state.SetLabel("jornada 30, 1ª División");
+}
+BENCHMARK(modelFit)->Unit(benchmark::kMicrosecond);
+
+void backtest(benchmark::State &state)
+{
+  for (auto _ : state)
+    benchmark::DoNotOptimize(forecast::backtest(samples() + QStringLiteral("Edato14.txt"), 6, nullptr));
+  state.SetLabel("2013/14, las dos divisiones desde la jornada 6");
+}
+BENCHMARK(backtest)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void startup(benchmark::State &state)
+{
+  for (auto _ : state) {
+    Program p;
+    ui::MainWindow window(p.form);
+    window.refresh();
+    window.show();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(window.grab());
+  }
+  state.SetLabel("la ventana con la temporada cargada, hasta pintarse");
+}
+BENCHMARK(startup)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::printf("Memoria residente máxima: %.1f MB\n", usage.ru_maxrss / 1024.0);
+  return 0;
+}

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The package unpacked in a folder of its own: every file is there, the
+# companion reads a bundled season from there, and the program starts from
+# there and stays up (it waits on its first message) until stopped.
+set -euo pipefail
+build="$1"
+dir="$(mktemp -d)"
+trap 'rm -rf "$dir"' EXIT
+cmake --install "$build" --prefix "$dir/vaticor" >/dev/null
+cd "$dir/vaticor"
+for f in vaticor vaticor-cli Vaticor.ans nombres.csv Edato13.txt Edato14.txt Edato23.txt vaticor.desktop vaticor.png \
+         instalar-escritorio.sh; do
+  [ -e "$f" ] || { echo "missing in the package: $f"; exit 1; }
+done
+[ -w Edato14.txt ] || { echo "the seasons must be writable"; exit 1; }
+line="$(./vaticor-cli Edato14.txt general | grep ATLÉT | head -1)"
+case "$line" in *90*) ;; *) echo "unexpected standings line: $line"; exit 1 ;; esac
+rc=0
+timeout 3 ./vaticor || rc=$?
+[ "$rc" -eq 124 ] || { echo "the program ended by itself (exit $rc)"; exit 1; }
+HOME="$dir" XDG_DATA_HOME="$dir/share" sh ./instalar-escritorio.sh >/dev/null
+grep -qx "Exec=\"$dir/vaticor/vaticor\"" "$dir/share/applications/vaticor.desktop"
+echo "package ok"
