@@ -37,7 +37,7 @@ for t in "${targets[@]}"; do
   echo "== fuzz_$t: $seconds s"
   # Qt's own allocations live until exit: leaks are not what is looked for here.
   if ! (cd build-fuzz && ASAN_OPTIONS=detect_leaks=0 ./fuzz/fuzz_$t -max_total_time="$seconds" -max_len=65536 \
-          -timeout=10 -print_final_stats=1 "corpus/$t" "../fuzz/corpus/$t"); then
+          -timeout=30 -print_final_stats=1 "corpus/$t" "../fuzz/corpus/$t"); then
     echo "fuzz_$t FAILED: the failing input is in build-fuzz/"
     status=1
   fi

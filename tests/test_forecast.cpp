@@ -152,6 +152,31 @@ private slots:
     QCOMPARE((QStringList{g.text(row, 0), g.text(row, 1), g.text(row, 9), g.text(row, 11)}), cells);
   }
 
+  // Beside each line the model's chances in whole percent (summing to 100
+  // give or take the rounding) and the likeliest sign; under line 15 each
+  // side's likeliest goals. Clearing the coupon clears them.
+  void modelBesideCoupon()
+  {
+    FormFixture f;
+    QVERIFY(f.loadFile(testing::samplePath("Edato14.txt")));
+    QCOMPARE(vaticor::playCoupon(*f.form, 21, kRealPasses), QString());
+    const controls::Grid &m = f.form->tablam;
+    QCOMPARE(m.text(0, 0), QString(" 1% X% 2% M"));
+    for (int k = 1; k <= 15; ++k) {
+      const QString line = m.text(2 * k - 1, 0);
+      QCOMPARE(line.size(), 11);
+      const int p[3] = {line.mid(0, 3).toInt(), line.mid(3, 3).toInt(), line.mid(6, 3).toInt()};
+      QVERIFY2(p[0] + p[1] + p[2] >= 99 && p[0] + p[1] + p[2] <= 101, qPrintable(line));
+      const int best = int(std::max_element(p, p + 3) - p);
+      QCOMPARE(line.at(10), QChar("1X2"[best]));
+      QCOMPARE(m.text(2 * k, 0).isEmpty(), k != 15);
+    }
+    QVERIFY(QRegularExpression("^ [012M]:[ 1-9][0-9] [012M]:[ 1-9][0-9]$").match(m.text(30, 0)).hasMatch());
+    f.form->Command19_Click();
+    QCOMPARE(m.text(1, 0), QString());
+    QCOMPARE(m.text(30, 0), QString());
+  }
+
   // What vaticor-cli prints of it: the title (the division switch wrote the
   // 2ª jornada into the coupon number box), the forecast figure, the real
   // one (8 draws, 3 away wins, 7 changes) and the printed line without

@@ -8,6 +8,7 @@
 #include "ui/Translations.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QTimer>
 
 int main(int argc, char **argv)
@@ -26,6 +27,15 @@ int main(int argc, char **argv)
   ui::QtWindows windows;
   ui::QtHttp http;
   vaticor::Qmodelop form({&messages, &fileDialog, &printer, &clock, &fileInfo, &windows, &http});
+  // Where seasons come from over the internet, changeable in "Vaticor.ini"
+  // beside the program (the program keeps everything in its own folder).
+  const QSettings settings(QApplication::applicationDirPath() + QStringLiteral("/Vaticor.ini"), QSettings::IniFormat);
+  auto folderUrl = [&settings](const QString &key, const QString &fallback) {
+    const QString url = settings.value(key, fallback).toString().trimmed();
+    return url.isEmpty() ? fallback : url.endsWith(u'/') ? url : url + u'/';
+  };
+  form.openfootballBase = folderUrl(QStringLiteral("internet/openfootball"), form.openfootballBase);
+  form.updateServer = folderUrl(QStringLiteral("internet/actualizaciones"), form.updateServer);
   ui::MainWindow window(form);
   messages.setParent(&window);
   fileDialog.setParent(&window);

@@ -264,19 +264,17 @@ void Qmodelop::modelLine(int k, int home, int away)
   if (k >= 1 && k <= 15)
     lineModel[k] = {true, p};
   auto percent = [](double v) { return fmt(text::toInt16(v * 100), QStringLiteral("@@@")); };
-  tablam.setText(k, 0, percent(p.home));
-  tablam.setText(k, 1, percent(p.draw));
-  tablam.setText(k, 2, percent(p.away));
-  tablam.setText(k, 3, QString(QChar(p.sign())));
+  if (k < 1 || k > 15)
+    return;
+  tablam.setText(2 * k - 1, 0, percent(p.home) + percent(p.draw) + percent(p.away) + u' ' + QChar(p.sign()));
   if (k != 15)
     return;
-  // The pleno al 15: each side's most likely goals, 0, 1, 2 or M.
+  // The pleno al 15: each side's likeliest goals, 0, 1, 2 or M, and their chance.
   auto likeliest = [&](const std::array<double, 4> &goals) {
     const int g = static_cast<int>(std::max_element(goals.begin(), goals.end()) - goals.begin());
-    return (g == 3 ? QStringLiteral("M") : QString::number(g)) + percent(goals[g]) + u'%';
+    return (g == 3 ? QStringLiteral("M") : QString::number(g)) + u':' + fmt(text::toInt16(goals[g] * 100), QStringLiteral("@@"));
   };
-  tablam.setText(k, 4, likeliest(p.homeGoals));
-  tablam.setText(k, 5, likeliest(p.awayGoals));
+  tablam.setText(30, 0, u' ' + likeliest(p.homeGoals) + u' ' + likeliest(p.awayGoals));
 }
 
 QString Qmodelop::venueSigns(int team, bool atHome)
@@ -370,7 +368,7 @@ void Qmodelop::Command19_Click()
   for (int r = 1; r <= 30; ++r)
     for (int c = 1; c <= 14; ++c)
       tablap.setText(r, c, QString());
-  for (int r = 1; r <= 15; ++r)
+  for (int r = 1; r < tablam.rows(); ++r)
     for (int c = 0; c < tablam.cols(); ++c)
       tablam.setText(r, c, QString());
   lineModel = {};

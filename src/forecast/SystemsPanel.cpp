@@ -33,6 +33,12 @@ QString euros(double amount)
   return QLocale(QLocale::Spanish, QLocale::Spain).toString(amount, 'f', 2) + QStringLiteral(" €");
 }
 
+// A chance in percent with a decimal comma, as the euros are written.
+QString percent(double chance, int decimals)
+{
+  return QLocale(QLocale::Spanish, QLocale::Spain).toString(chance * 100, 'f', decimals);
+}
+
 // 0, 1, 2 or M: the pleno al 15's answer for a number of goals.
 QString plenoGoals(int goals)
 {
@@ -102,6 +108,7 @@ void Qmodelop::sistemas_Compute()
   const qint64 direct = forecast::directCount(p.system);
   p.summary.clear();
   p.columns.clear();
+  p.checkLines.clear(); // a check belongs to the columns it was made of
   // The chance of the pleno: each side's goals by the model of line 15.
   double pleno = 0;
   if (lineModel[15].known) {
@@ -118,9 +125,8 @@ void Qmodelop::sistemas_Compute()
     const auto chances = forecast::prizeChances(*columns, p.probabilities);
     line += QStringLiteral("%1 columnas, %2.").arg(columns->size(), 5).arg(euros(columns->size() * p.price));
     line += QStringLiteral("  Prob.: 14 %1%  13 %2%  12 %3%  11 %4%  10 %5%  pleno %6%")
-                .arg(QString::number(chances[0] * 100, 'f', 3), QString::number(chances[1] * 100, 'f', 2),
-                     QString::number(chances[2] * 100, 'f', 1), QString::number(chances[3] * 100, 'f', 1),
-                     QString::number(chances[4] * 100, 'f', 1), QString::number(chances[0] * pleno * 100, 'f', 4));
+                .arg(percent(chances[0], 3), percent(chances[1], 2), percent(chances[2], 1), percent(chances[3], 1),
+                     percent(chances[4], 1), percent(chances[0] * pleno, 4));
     p.summary << line;
     if (g == p.guarantee)
       p.columns = *columns;
@@ -171,6 +177,17 @@ QString Qmodelop::sistemas_Export()
                           QStringLiteral("Sistemas"), error.isEmpty() ? controls::MessageIcon::Information
                                                                       : controls::MessageIcon::Critical);
   return error;
+}
+
+void Qmodelop::mnuFiabilidad_Click()
+{
+  if (seasonFilePath.isEmpty()) {
+    services.messages->show(QStringLiteral("Cargue primero una temporada."), QStringLiteral("Fiabilidad"),
+                            controls::MessageIcon::Information);
+    return;
+  }
+  if (services.windows)
+    services.windows->showModal(QStringLiteral("fiabilidad"));
 }
 
 void Qmodelop::sistemas_Check()

@@ -216,6 +216,14 @@ QString Qmodelop::hoverText(const QString &control, int index) const
        QStringLiteral(" Comando que permite visualizar los signos de cada encuentro de cada quiniela, para obtener una "
                       "estadistica de valores en relación al signo.")},
       {QStringLiteral("Command30"), QStringLiteral(" Cambia de División")},
+      {QStringLiteral("Command40"),
+       QStringLiteral(" Sistemas: los signos del pronóstico como apuesta múltiple, sus columnas directas y reducidas "
+                      "(al 13 o al 12) con su coste y sus probabilidades de premio, y el escrutinio con los "
+                      "resultados reales.")},
+      {QStringLiteral("tablam"),
+       QStringLiteral(" Modelo de goles: probabilidad en % de 1, X y 2 de cada partido y su signo más probable, "
+                      "calculados con los resultados anteriores a la jornada. Bajo el 15, los goles más probables "
+                      "de cada equipo (0, 1, 2 o M) y su probabilidad.")},
       {QStringLiteral("Command32"),
        QStringLiteral(" Obtiene los datos estadisticos de cada equipo, para la jornada actual.")},
       {QStringLiteral("Command35"), QStringLiteral(" Navegador, permite desplazarse por las ventanas de las funciones ya "

@@ -16,6 +16,8 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
   openfootballBase = kOpenfootballBase;
   mnuIventana.caption = QStringLiteral("Imprime Ventana");
   mnupronos.caption = QStringLiteral("&Pronóstico");
+  mnuVerPronostico.caption = QStringLiteral("&Ver Pronóstico");
+  mnuFiabilidad.caption = QStringLiteral("&Fiabilidad...");
   mnuOpciones.caption = QStringLiteral("Opci&ones");
   mnucreditos.caption = QStringLiteral("Crédit&os");
   mnuAyuda.caption = QStringLiteral("A&yuda");
@@ -73,6 +75,8 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
                                      "obtener una estadistica de valores en relación al signo.");
   Command23.caption = QStringLiteral("Otros  FACTORES");
   Command23.toolTip = QStringLiteral("Introd. otros factores");
+  Command40.caption = QStringLiteral("Sistemas");
+  Command40.toolTip = QStringLiteral("Apuestas múltiples y reducidas del pronóstico");
   Command33.caption = QStringLiteral("SALIR");
   Command25.caption = QStringLiteral("<< Retrocede");
   Command26.caption = QStringLiteral("Avanza >>");

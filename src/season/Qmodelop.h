@@ -178,13 +178,14 @@ public:
   std::array<ListBox, 10> List10, List11;
   std::array<ListBox, 6> List13, List9;
   Grid tablag, tab1, tabl1x2, tablap, tablac, tablacs;
-  Grid tablam; // the score model beside the coupon: P(1), P(X), P(2), sign; goals of the 15th
+  Grid tablam; // the score model row for row beside the coupon: P(1) P(X) P(2) and sign; goals of the 15th
   Button Command1, Command2, Command15, Command39, Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10, Command11, Command27,
       Command28, Command12, Command13, Command16, Command17,
       Command18, Command19, Command14, Command20, Command21, Command22, Command23, Command24, Command25, Command26,
-      Command29, Command30, Command31, Command32, Command33, Command34, Command35, Command36, Command37, Command38;
+      Command29, Command30, Command31, Command32, Command33, Command34, Command35, Command36, Command37, Command38,
+      Command40; // "Sistemas"
   MenuEntry mnuaCargar, mnuActualizar, mnuActTI, mnuactualiza, mnuActGI, mnuProMmnu, mnuImportar,
-      mnuActualizarTemporada, mnuIventana, mnupronos,
+      mnuActualizarTemporada, mnuIventana, mnupronos, mnuVerPronostico, mnuFiabilidad,
       mnuOpciones, mnucreditos, mnuAyuda, mnuSalir;
 
   // ---- season accessors ----
@@ -324,6 +325,8 @@ public:
   void sistemas_Print();
   QString sistemas_Export();
   void sistemas_Check(); // "Escrutinio"
+  // "Fiabilidad": how often the valuation and the model were right this season.
+  void mnuFiabilidad_Click();
   // Signs of a club's matches at home (or away) over the last 25 jornadas, the last 15.
   QString venueSigns(int team, bool atHome);
   QString teamEvolutionPlaces(const QString &name) const;

@@ -66,11 +66,11 @@ void Qmodelop::layOutForm()
 
   Qmodelop::layOutValuationGrid(tablac, 59);
   layOutValuationGrid(tablacs, 4);
-  tablam.setRows(16);
-  tablam.setCols(6);
-  const char16_t *modelHeadings[6] = {u"1%", u"X%", u"2%", u"Mod", u"Casa 15", u"Fuera 15"};
-  for (int c = 0; c < 6; ++c)
-    tablam.setText(0, c, QString::fromUtf16(modelHeadings[c]));
+  // Row for row beside the coupon: a line's percentages and sign on its home
+  // row; under line 15, each side's likeliest goals.
+  tablam.setRows(31);
+  tablam.setCols(1);
+  tablam.setText(0, 0, QStringLiteral(" 1% X% 2% M"));
   tablap.setRows(31);
   tablap.setCols(15);
   for (int c = 0; c < 15; ++c) {

@@ -64,6 +64,7 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
   button(Command32, f.Command32, "Command32", &vaticor::Qmodelop::Command32_Click);
   button(Command29, f.Command29, "Command29", &vaticor::Qmodelop::Command29_Click);
   button(Command23, f.Command23, "Command23", &vaticor::Qmodelop::Command23_Click);
+  button(Command40, f.Command40, "Command40", &vaticor::Qmodelop::sistemas_Open);
   Command19->setStyleSheet(QStringLiteral("font-weight:bold;"));
   for (QPushButton *arrow : {Command17, Command31, Command20, Command21})
     arrow->setFixedWidth(arrow->fontMetrics().horizontalAdvance(QStringLiteral("<<")) + 18);
@@ -83,7 +84,7 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
   buttons->addWidget(Command20);
   buttons->addWidget(Text5);
   buttons->addWidget(Command21);
-  for (QPushButton *b : {Command22, Command32, Command29, Command23})
+  for (QPushButton *b : {Command22, Command32, Command29, Command23, Command40})
     buttons->addWidget(b);
   buttons->addStretch(1);
   v->addLayout(buttons);
@@ -115,7 +116,15 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
       form_.tablap_Click(r, c);
     });
   });
-  v->addWidget(tablap, 0, Qt::AlignLeft);
+  tablam = new GridWidget(this);
+  nameControl(tablam, QStringLiteral("tablam"));
+  tablam->setFollowsFontSize(true);
+  auto *grids = new QHBoxLayout;
+  grids->setSpacing(2);
+  grids->addWidget(tablap, 0, Qt::AlignTop);
+  grids->addWidget(tablam, 0, Qt::AlignTop);
+  grids->addStretch(1);
+  v->addLayout(grids);
 
   // The figures: a click on each recomputes, or changes the grid's look.
   auto *figures = new QHBoxLayout;
@@ -184,13 +193,18 @@ void CouponPanel::draw()
        {std::pair{Command18, &f.Command18}, std::pair{Command19, &f.Command19}, std::pair{Command17, &f.Command17},
         std::pair{Command31, &f.Command31}, std::pair{Command22, &f.Command22}, std::pair{Command20, &f.Command20},
         std::pair{Command21, &f.Command21}, std::pair{Command32, &f.Command32}, std::pair{Command29, &f.Command29},
-        std::pair{Command23, &f.Command23}})
+        std::pair{Command23, &f.Command23}, std::pair{Command40, &f.Command40}})
     drawButton(widget, *button);
   drawText(Text5, f.Text5);
   for (int i = 0; i < 14; ++i)
     drawCheck(Check2[i], f.Check2[i]);
   tablap->draw(f.tablap);
   tablap->setFixedSize(tablap->fullSize());
+  // The model's grid at the coupon's size, so that its rows stand level with the coupon's.
+  controls::Grid model = f.tablam;
+  model.fontSize = f.tablap.fontSize;
+  tablam->draw(model);
+  tablam->setFixedSize(tablam->fullSize());
 }
 
 StatsPanel::StatsPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)

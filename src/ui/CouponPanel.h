@@ -23,11 +23,12 @@ public:
   void draw();
 
   GridWidget *tablap;
+  GridWidget *tablam; // the score model, row for row beside the coupon
   ClickLabel *Label49, *label42, *Label43, *Label46, *Label47, *Label6, *Label9;
   QLabel *Label22, *Label25, *Label39;
   std::array<QCheckBox *, 14> Check2;
   QPushButton *Command18, *Command19, *Command17, *Command31, *Command22, *Command20, *Command21, *Command32,
-      *Command29, *Command23;
+      *Command29, *Command23, *Command40;
   QLineEdit *Text5;
 
 private:

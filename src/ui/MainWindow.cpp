@@ -9,6 +9,8 @@
 #include "ui/QtHttp.h"
 #include "ui/QtServices.h"
 #include "ui/QtWindows.h"
+#include "ui/ReliabilityDialog.h"
+#include "ui/SystemsDialog.h"
 #include "ui/ViewPanels.h"
 
 #include <QAction>
@@ -178,8 +180,19 @@ void MainWindow::buildMenus()
   connect(mnuActTI, &QAction::triggered, this, [this] { run([this] { form_.mnuActTI_Click(); }); });
   connect(mnuactualiza, &QAction::triggered, this, [this] { run([this] { form_.mnuactualiza_Click(); }); });
   connect(mnuActGI, &QAction::triggered, this, [this] { run([this] { form_.mnuActGI_Click(); }); });
+  // Seasons from the openfootball results: files chosen, or the current one fetched.
+  update->addSeparator();
+  mnuImportar = update->addAction(form_.mnuImportar.caption);
+  mnuActualizarTemporada = update->addAction(form_.mnuActualizarTemporada.caption);
+  connect(mnuImportar, &QAction::triggered, this, [this] { run([this] { form_.mnuImportar_Click(); }); });
+  connect(mnuActualizarTemporada, &QAction::triggered, this,
+          [this] { run([this] { form_.mnuActualizarTemporada_Click(); }); });
   mnuIventana = bar->addAction(form_.mnuIventana.caption);
-  mnupronos = bar->addAction(form_.mnupronos.caption);
+  // "Pronóstico" holds the coupon's view and how reliable the forecasts have been.
+  QMenu *pronos = bar->addMenu(form_.mnupronos.caption);
+  mnupronos = pronos->addAction(form_.mnuVerPronostico.caption);
+  mnuFiabilidad = pronos->addAction(form_.mnuFiabilidad.caption);
+  connect(mnuFiabilidad, &QAction::triggered, this, [this] { run([this] { form_.mnuFiabilidad_Click(); }); });
   connect(mnuIventana, &QAction::triggered, this,
           [this] { printReport(QStringLiteral("Ventana"), [this] { form_.mnuIventana_Click(); }); });
   connect(mnupronos, &QAction::triggered, this, [this] { run([this] { form_.mnupronos_Click(); }); });
@@ -195,6 +208,14 @@ void MainWindow::buildMenus()
   if (auto *windows = dynamic_cast<QtWindows *>(form_.services.windows)) {
     windows->add(QStringLiteral("ayuda"), [this] { HelpDialog(form_, this).exec(); });
     windows->add(QStringLiteral("creditos"), [this] { CreditsDialog(form_.creditos, this).exec(); });
+    windows->add(QStringLiteral("sistemas"), [this] { SystemsDialog(form_, this).exec(); });
+    windows->add(QStringLiteral("fiabilidad"), [this] {
+      // The backtest runs once the window is up, its progress on the bar; a
+      // season that cannot be backtested shows why.
+      ReliabilityDialog dialog(form_.seasonFilePath, this);
+      QTimer::singleShot(0, &dialog, [&dialog] { dialog.run(); });
+      dialog.exec();
+    });
   }
 }
 

@@ -63,6 +63,7 @@ public:
   DifferencePanel *Frame4;
   CouponPanel *Frame9;
   StatsPanel *Frame13;
+  QAction *mnuImportar, *mnuActualizarTemporada, *mnuFiabilidad;
   QAction *mnuaCargar, *mnuActTI, *mnuactualiza, *mnuActGI, *mnuProMmnu, *mnuIventana, *mnupronos, *mnucreditos,
       *mnuAyuda, *mnuSalir;
 

@@ -1,0 +1,284 @@
+// The whole road of a player in the real window, driven only by clicks, keys
+// and answers to the program's questions: a season imported from the
+// openfootball files, found again at start-up, a coupon built and reduced to
+// a system, stored, the jornada's results typed in and archived, the coupon
+// rebuilt and scored, the backtest looked at, the coupon printed, the exit.
+// A screenshot of each step is kept beside the others.
+#include "TestSeasons.h"
+#include "season/SeasonFile.h"
+#include "ui/CouponPanel.h"
+#include "ui/EntryPanel.h"
+#include "ui/MainWindow.h"
+#include "ui/QtServices.h"
+#include "ui/QtWindows.h"
+#include "ui/ReliabilityDialog.h"
+#include "ui/SystemsDialog.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QtTest>
+
+using testing::samplePath;
+
+namespace {
+
+QString shot(QWidget &w, const QString &name)
+{
+  for (int i = 0; i < 5; ++i)
+    QCoreApplication::processEvents();
+  QString folder = qEnvironmentVariable("VATICOR_SCREENSHOTS");
+  if (folder.isEmpty())
+    folder = QDir::tempPath();
+  const QString path = folder + QStringLiteral("/road-") + name + QStringLiteral(".png");
+  return w.grab().save(path) ? path : QString();
+}
+
+void clickLine(QListWidget *list, int line)
+{
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(line)).center());
+}
+
+// A league file as it stood before a matchday: the scores of that matchday
+// and of every later one taken out, as the files list fixtures to come.
+QByteArray before(const QString &file, int matchday)
+{
+  QStringList out;
+  bool later = false;
+  static const QRegularExpression header(QStringLiteral("^▪ Matchday (\\d+)"));
+  static const QRegularExpression score(QStringLiteral("\\s+\\d+-\\d+( \\(\\d+-\\d+\\))?\\s*$"));
+  for (QString line : QString::fromUtf8(testing::readAll(file)).split(u'\n')) {
+    if (const auto m = header.match(line); m.hasMatch())
+      later = m.captured(1).toInt() >= matchday;
+    if (later)
+      line.remove(score);
+    out << line;
+  }
+  return out.join(u'\n').toUtf8();
+}
+
+// Runs `act` on the modal window of type T once it is open and `ready`.
+template <typename T>
+void whenOpen(QObject *context, std::function<void(T &)> act, std::function<bool(T &)> ready = [](T &) { return true; })
+{
+  auto *timer = new QTimer(context);
+  QObject::connect(timer, &QTimer::timeout, context, [timer, act, ready] {
+    if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget()); dialog && ready(*dialog)) {
+      timer->deleteLater();
+      timer->stop();
+      act(*dialog);
+    }
+  });
+  timer->start(20);
+}
+
+} // namespace
+
+class RoadTest : public QObject {
+  Q_OBJECT
+
+  struct Program {
+    controls::ScriptedServices scripted;
+    ui::QtWindows windows;
+    std::unique_ptr<vaticor::Qmodelop> form;
+    std::unique_ptr<ui::MainWindow> window;
+    Program(const QString &folder, QDate today)
+    {
+      scripted.clock.date = today;
+      controls::Services services = scripted.services();
+      services.windows = &windows;
+      form = std::make_unique<vaticor::Qmodelop>(services);
+      form->programFolderOverride = folder;
+      window = std::make_unique<ui::MainWindow>(*form);
+      form->layOutForm();
+      window->refresh();
+      window->resize(1366, 768);
+      window->show();
+      window->run([this] { form->startupLoad(); });
+    }
+  };
+
+private slots:
+  void thePlayersWholeRoad()
+  {
+    // 20 January 2014: 1ª División has played 19 jornadas, 2ª 21.
+    const QDate today(2014, 1, 20);
+    QTemporaryDir leagues, home;
+    const QString first = testing::writeAll(leagues.filePath(QStringLiteral("1-liga.txt")),
+                                            before(samplePath(QStringLiteral("openfootball/2013-14/1-liga.txt")), 20));
+    const QString second = testing::writeAll(leagues.filePath(QStringLiteral("2-liga2.txt")),
+                                             before(samplePath(QStringLiteral("openfootball/2013-14/2-liga2.txt")), 22));
+    const QString seasonFile = home.filePath(QStringLiteral("Edato14.txt"));
+    // The program's folder as installed: the name table beside it.
+    QVERIFY(QFile::copy(samplePath(QStringLiteral("nombres.csv")), home.filePath(QStringLiteral("nombres.csv"))));
+    {
+      // A new user: no season yet. It is imported through the menu.
+      Program p(home.path(), today);
+      QVERIFY(p.scripted.messages.shown.value(0).text.contains(QStringLiteral("Edato14.txt")));
+      p.scripted.fileDialog.choices = {first, second};
+      p.window->mnuImportar->trigger();
+      QVERIFY2(QFileInfo::exists(seasonFile), qPrintable(p.scripted.messages.shown.last().text));
+      QCOMPARE(p.window->Label18->text(), QStringLiteral("1ª División-19 Temporada  2013/14"));
+      QVERIFY(!shot(*p.window, QStringLiteral("01-imported")).isEmpty());
+    }
+
+    // Started again inside the season, the program finds it by itself.
+    Program p(home.path(), today);
+    auto &w = *p.window;
+    ui::CouponPanel &coupon = *w.Frame9;
+    QVERIFY(p.scripted.messages.shown.isEmpty());
+    QCOMPARE(w.tablag->item(1, 1)->text().trimmed(), QStringLiteral("BARÇA")); // 50 points, as ATLÉT
+    QTest::mouseClick(w.Command6, Qt::LeftButton);
+    QVERIFY(w.List1->item(0)->text().contains(QStringLiteral("2ªDIVISIÓN")));
+    QCOMPARE(w.Text1->text(), QStringLiteral("21"));
+    QVERIFY(!shot(w, QStringLiteral("02-second-division")).isEmpty());
+    QTest::mouseClick(w.Command6, Qt::LeftButton);
+
+    // Coupon 30: the ten matches of jornada 20 of 1ª, five of jornada 22 of 2ª.
+    QTest::keyClick(w.Text3, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(w.Text3, QStringLiteral("30"));
+    QTest::mouseClick(w.Command13, Qt::LeftButton);
+    QTest::keyClick(w.Text2, u'+');
+    QCOMPARE(w.Text1->text(), QStringLiteral("20"));
+    QTest::mouseClick(w.Command16, Qt::LeftButton); // the whole jornada at once
+    clickLine(w.List1, 2);
+    for (int i = 0; i < 2 && !w.List1->item(0)->text().contains(QStringLiteral("2ª")); ++i)
+      QTest::mouseClick(w.Command6, Qt::LeftButton);
+    QTest::keyClick(w.Text2, u'+');
+    QCOMPARE(w.Command16->text(), QStringLiteral("Uno a Uno")); // back to one by one after a whole jornada
+    for (int match = 1; match <= 5; ++match)
+      clickLine(w.List1, match + 1);
+    QCOMPARE(coupon.tablap->item(29, 0)->text().left(2), QStringLiteral("15"));
+    QVERIFY(!coupon.Label46->text().contains(u'-')); // the forecast figure
+    static const QRegularExpression chances(QStringLiteral("^( [ 1-9][0-9]){3} [1X2]$"));
+    for (int k = 1; k <= 15; ++k)
+      QVERIFY2(chances.match(coupon.tablam->item(2 * k - 1, 0)->text()).hasMatch(), qPrintable(QString::number(k)));
+    QVERIFY(coupon.tablam->isVisible());
+    QVERIFY(!shot(w, QStringLiteral("03-coupon")).isEmpty());
+
+    // The forecast signs as a system, reduced with guarantee 13.
+    QString direct, reduced;
+    int columns = 0;
+    whenOpen<ui::SystemsDialog>(this, [&](ui::SystemsDialog &d) {
+      direct = d.summary->text();
+      QTest::mouseClick(d.choice[1], Qt::LeftButton);
+      reduced = d.columns->item(0)->text();
+      columns = d.columns->count();
+      shot(d, QStringLiteral("04-systems"));
+      d.accept();
+    });
+    QTest::mouseClick(coupon.Command40, Qt::LeftButton);
+    QVERIFY2(direct.startsWith(QStringLiteral("Directas: ")) && direct.contains(QStringLiteral(" €.  Prob.: 14 ")), qPrintable(direct));
+    QCOMPARE(p.form->sistemas.guarantee, 13);
+    QVERIFY(columns > 1 && qint64(p.form->sistemas.columns.size()) < p.form->sistemas.directColumns);
+
+    // Stored as forecast 30.
+    QTest::mouseClick(coupon.Text5, Qt::LeftButton);
+    QTest::keyClicks(coupon.Text5, QStringLiteral("30"));
+    QTest::mouseClick(coupon.Command22, Qt::LeftButton);
+    QCOMPARE(p.scripted.messages.shown.last().text, QStringLiteral(" Pronóstico nº 30 Guardado!"));
+
+    // The weekend passes: the real results of jornada 20 of 1ª typed in and archived.
+    QString results;
+    {
+      const std::optional<season::Season> real = season::readSeasonFile(samplePath(QStringLiteral("Edato14.txt")), nullptr);
+      QVERIFY(real);
+      for (int i = 0; i < 2 && !w.List1->item(0)->text().contains(QStringLiteral("1ª")); ++i)
+        QTest::mouseClick(w.Command6, Qt::LeftButton);
+      QTest::keyClick(w.Text2, u'+');
+      QCOMPARE(w.Text1->text(), QStringLiteral("20"));
+      for (int line = 2; line < w.List1->count(); ++line) {
+        const QString match = w.List1->item(line)->text();
+        auto team = [&](const QString &name) {
+          for (int t = 1; t <= real->teamCount(1); ++t)
+            if (real->name(1, t) == name)
+              return t;
+          return 0;
+        };
+        results += real->cell(1, team(match.mid(3, 5)), team(match.mid(9, 5))).mid(2, 2);
+      }
+    }
+    QCOMPARE(results.size(), 20);
+    QTest::keyClick(w.Text2, Qt::Key_Return);
+    QVERIFY(w.entry->Frame10->isVisible());
+    QTest::keyClicks(w.entry->Text4, results);
+    QTest::keyClick(w.entry->Text4, Qt::Key_Return);
+    QCOMPARE(p.scripted.messages.shown.last().title, QStringLiteral("Archivar Jornadas!!"));
+    QVERIFY(!shot(w, QStringLiteral("05-results")).isEmpty());
+    QTest::keyClick(w.entry->Text4, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(w.entry->Text4, QStringLiteral("2021"));
+    QTest::keyClick(w.entry->Text4, Qt::Key_Return);
+    QCOMPARE(p.scripted.messages.shown.last().text, QStringLiteral(" Temporada salvada!"));
+    const std::optional<season::Season> saved = season::readSeasonFile(seasonFile, nullptr);
+    QVERIFY(saved);
+    QCOMPARE(saved->storedJornada(1), 20);
+
+    // Forecast 30 rebuilt, and scored against the signs that fell.
+    QTest::mouseClick(coupon.Text5, Qt::LeftButton);
+    QTest::keyClicks(coupon.Text5, QStringLiteral("30"));
+    QTest::mouseClick(coupon.Command32, Qt::LeftButton);
+    QCOMPARE(coupon.tablap->item(29, 0)->text().left(2), QStringLiteral("15"));
+    QTest::mouseClick(coupon.Command29, Qt::LeftButton);
+    ui::StatsPanel &stats = *w.Frame13;
+    QVERIFY(stats.isVisible());
+    // The record of coupon 30 holds the results typed, and the signs that fell.
+    const QStringList record = QString::fromLatin1(testing::readAll(home.filePath(QStringLiteral("eprono14.txt"))))
+                                   .split(QStringLiteral("\r\n"));
+    QCOMPARE(record.value(29 * 16), QStringLiteral("\"Nº  Equipos: Res Sg Val Sg  14% 25% Q:30\""));
+    for (int k = 1; k <= 10; ++k) {
+      const QString line = record.value(29 * 16 + k), result = results.mid(2 * (k - 1), 2);
+      const QChar sign = result[0] > result[1] ? u'1' : result[0] == result[1] ? u'X' : u'2';
+      QCOMPARE(line.mid(16, 4), result + u'-' + sign);
+    }
+    int signs = 0;
+    for (int r = 1; r <= 3; ++r)
+      for (int c = 1; c < stats.tablacs->columnCount(); ++c)
+        signs += stats.tablacs->item(r, c)->text().toInt();
+    QCOMPARE(signs, 15);
+    QVERIFY(!shot(w, QStringLiteral("06-scored")).isEmpty());
+    QTest::mouseClick(stats.Command33, Qt::LeftButton);
+
+    // How reliable the forecasts have been this season.
+    QString figures;
+    whenOpen<ui::ReliabilityDialog>(
+        this,
+        [&](ui::ReliabilityDialog &d) {
+          figures = d.figures->text();
+          shot(d, QStringLiteral("07-reliability"));
+          d.accept();
+        },
+        [](ui::ReliabilityDialog &d) { return !d.figures->text().isEmpty(); });
+    w.mnuFiabilidad->trigger();
+    QVERIFY2(figures.contains(QStringLiteral("1ª División: 150 partidos")), qPrintable(figures));
+    QVERIFY(figures.contains(QStringLiteral("2ª División: ")));
+    QVERIFY(figures.contains(QStringLiteral("Siempre 1:")));
+
+    // The coupon printed: without a printer it becomes a PDF in the program's folder.
+    ui::QtPrinter paper(home.path() + u'/', &w);
+    paper.setAlwaysPdf(true);
+    paper.setMessages(&p.scripted.messages);
+    p.form->services.printer = &paper;
+    QTest::mouseClick(coupon.Label43, Qt::LeftButton);
+    QVERIFY(QFileInfo(paper.lastPdf()).absolutePath() == QFileInfo(home.path()).absoluteFilePath());
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+      QProcess pdftotext;
+      pdftotext.start(QStringLiteral("pdftotext"), {paper.lastPdf(), QStringLiteral("-")});
+      QVERIFY(pdftotext.waitForFinished(10000));
+      const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+      QVERIFY(text.contains(QStringLiteral("Pronóstico de la Quiniela")));
+      QVERIFY(text.contains(coupon.tablap->item(1, 0)->text().mid(3, 5)));
+    }
+
+    // The exit, confirmed.
+    p.scripted.messages.answers = {controls::MessageAnswer::Ok};
+    w.mnuSalir->trigger();
+    QVERIFY(!w.isVisible());
+  }
+};
+
+QTEST_MAIN(RoadTest)
+#include "test_road.moc"
