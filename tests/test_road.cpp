@@ -182,40 +182,48 @@ private slots:
     QTest::mouseClick(coupon.Command22, Qt::LeftButton);
     QCOMPARE(p.scripted.messages.shown.last().text, QStringLiteral(" Pronóstico nº 30 Guardado!"));
 
-    // The weekend passes: the real results of jornada 20 of 1ª typed in and archived.
-    QString results;
-    {
-      const std::optional<season::Season> real = season::readSeasonFile(samplePath(QStringLiteral("Edato14.txt")), nullptr);
-      QVERIFY(real);
-      for (int i = 0; i < 2 && !w.List1->item(0)->text().contains(QStringLiteral("1ª")); ++i)
+    // The weekend passes: the real results of jornada 20 of 1ª and 22 of 2ª
+    // typed in, each archived with the jornadas now played.
+    const std::optional<season::Season> real = season::readSeasonFile(samplePath(QStringLiteral("Edato14.txt")), nullptr);
+    QVERIFY(real);
+    auto realResult = [&](int division, const QString &match) {
+      auto team = [&](const QString &name) {
+        for (int t = 1; t <= real->teamCount(division); ++t)
+          if (real->name(division, t) == name)
+            return t;
+        return 0;
+      };
+      return real->cell(division, team(match.mid(3, 5)), team(match.mid(9, 5))).mid(2, 2);
+    };
+    QString results; // of 1ª, in the order of the list and of the coupon
+    for (auto [division, jornada, played] : {std::tuple{1, 20, "2021"}, std::tuple{2, 22, "2022"}}) {
+      const QString heading = QStringLiteral("%1ªDIVISIÓN").arg(division);
+      for (int i = 0; i < 2 && !w.List1->item(0)->text().contains(heading); ++i)
         QTest::mouseClick(w.Command6, Qt::LeftButton);
       QTest::keyClick(w.Text2, u'+');
-      QCOMPARE(w.Text1->text(), QStringLiteral("20"));
-      for (int line = 2; line < w.List1->count(); ++line) {
-        const QString match = w.List1->item(line)->text();
-        auto team = [&](const QString &name) {
-          for (int t = 1; t <= real->teamCount(1); ++t)
-            if (real->name(1, t) == name)
-              return t;
-          return 0;
-        };
-        results += real->cell(1, team(match.mid(3, 5)), team(match.mid(9, 5))).mid(2, 2);
-      }
+      QCOMPARE(w.Text1->text(), QString::number(jornada));
+      QString typed;
+      for (int line = 2; line < w.List1->count(); ++line)
+        typed += realResult(division, w.List1->item(line)->text());
+      QCOMPARE(typed.size(), 2 * (w.List1->count() - 2));
+      if (division == 1)
+        results = typed;
+      QTest::keyClick(w.Text2, Qt::Key_Return);
+      QVERIFY(w.entry->Frame10->isVisible());
+      QTest::keyClicks(w.entry->Text4, typed);
+      QTest::keyClick(w.entry->Text4, Qt::Key_Return);
+      QCOMPARE(p.scripted.messages.shown.last().title, QStringLiteral("Archivar Jornadas!!"));
+      if (division == 1)
+        QVERIFY(!shot(w, QStringLiteral("05-results")).isEmpty());
+      QTest::keyClick(w.entry->Text4, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(w.entry->Text4, QLatin1String(played));
+      QTest::keyClick(w.entry->Text4, Qt::Key_Return);
+      QCOMPARE(p.scripted.messages.shown.last().text, QStringLiteral(" Temporada salvada!"));
     }
-    QCOMPARE(results.size(), 20);
-    QTest::keyClick(w.Text2, Qt::Key_Return);
-    QVERIFY(w.entry->Frame10->isVisible());
-    QTest::keyClicks(w.entry->Text4, results);
-    QTest::keyClick(w.entry->Text4, Qt::Key_Return);
-    QCOMPARE(p.scripted.messages.shown.last().title, QStringLiteral("Archivar Jornadas!!"));
-    QVERIFY(!shot(w, QStringLiteral("05-results")).isEmpty());
-    QTest::keyClick(w.entry->Text4, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(w.entry->Text4, QStringLiteral("2021"));
-    QTest::keyClick(w.entry->Text4, Qt::Key_Return);
-    QCOMPARE(p.scripted.messages.shown.last().text, QStringLiteral(" Temporada salvada!"));
     const std::optional<season::Season> saved = season::readSeasonFile(seasonFile, nullptr);
     QVERIFY(saved);
     QCOMPARE(saved->storedJornada(1), 20);
+    QCOMPARE(saved->storedJornada(2), 22);
 
     // Forecast 30 rebuilt, and scored against the signs that fell.
     QTest::mouseClick(coupon.Text5, Qt::LeftButton);
@@ -241,6 +249,32 @@ private slots:
     QCOMPARE(signs, 15);
     QVERIFY(!shot(w, QStringLiteral("06-scored")).isEmpty());
     QTest::mouseClick(stats.Command33, Qt::LeftButton);
+
+    // The system checked against the signs that fell: each column's hits.
+    QString real14;
+    for (int k = 1; k <= 14; ++k) {
+      const int d = coupon.tablap->item(2 * k - 1, 1)->text().mid(9, 1).toInt();
+      const QString r = realResult(d, coupon.tablap->item(2 * k - 1, 0)->text().left(8) + u'-' +
+                                              coupon.tablap->item(2 * k, 0)->text().mid(3, 5));
+      real14 += r[0] > r[1] ? u'1' : r[0] == r[1] ? u'X' : u'2';
+    }
+    QStringList checked;
+    whenOpen<ui::SystemsDialog>(this, [&](ui::SystemsDialog &d) {
+      QTest::mouseClick(d.checkButton, Qt::LeftButton);
+      for (int i = 0; i < d.columns->count(); ++i)
+        checked << d.columns->item(i)->text();
+      shot(d, QStringLiteral("08-checked"));
+      d.accept();
+    });
+    QTest::mouseClick(coupon.Command40, Qt::LeftButton);
+    QCOMPARE(checked.size(), int(p.form->sistemas.columns.size()) + 2);
+    QVERIFY2(checked.value(checked.size() - 2).startsWith(QStringLiteral("Resultado: ") + real14), qPrintable(real14));
+    for (int i = 0; i < checked.size() - 2; ++i) {
+      int hits = 0;
+      for (int m = 0; m < 14; ++m)
+        hits += checked[i].at(5 + m) == real14.at(m);
+      QCOMPARE(checked[i].mid(19, 3).toInt(), hits);
+    }
 
     // How reliable the forecasts have been this season.
     QString figures;

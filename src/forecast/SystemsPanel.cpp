@@ -116,7 +116,13 @@ void Qmodelop::sistemas_Compute()
     pleno = lineModel[15].p.homeGoals[at(p.plenoHome)] * lineModel[15].p.awayGoals[at(p.plenoAway)];
   }
   for (int g : {14, 13, 12}) {
-    const auto columns = forecast::reduce(p.system, g);
+    const QString key = QStringList(p.system.begin(), p.system.end()).join(u',') + u'/' + QString::number(g);
+    if (!p.reductions.contains(key)) {
+      if (p.reductions.size() >= 16)
+        p.reductions.clear();
+      p.reductions.insert(key, forecast::reduce(p.system, g));
+    }
+    const auto &columns = p.reductions[key];
     QString line = g == 14 ? QStringLiteral("Directas:        ") : QStringLiteral("Reducida al %1:  ").arg(g);
     if (!columns) {
       p.summary << line + QStringLiteral("demasiadas columnas para reducirlas aquí");

@@ -15,6 +15,7 @@
 #include "season/Season.h"
 #include "version/Credits.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -81,6 +82,9 @@ struct SystemsPanel {
   std::vector<forecast::Column> columns; // of the choice made
   QStringList summary;                   // direct, at 13, at 12: columns, price, chances
   QStringList checkLines;                // the last check against the results
+  // Reductions already worked out, by system and guarantee: changing the
+  // price, the pleno or the choice does not search again.
+  QHash<QString, std::optional<std::vector<forecast::Column>>> reductions;
 };
 
 // The score model's forecast of one coupon line.

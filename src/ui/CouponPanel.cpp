@@ -52,7 +52,8 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
   auto button = [this](QPushButton *&widget, const controls::Button &model, const char *name, void (vaticor::Qmodelop::*click)()) {
     widget = newButton(model);
     nameControl(widget, QLatin1String(name));
-    connect(widget, &QPushButton::clicked, this, [this, click] { run_([this, click] { (form_.*click)(); }); });
+    vaticor::Qmodelop *form = &form_;
+    connect(widget, &QPushButton::clicked, this, [this, form, click] { run_([form, click] { (form->*click)(); }); });
   };
   button(Command18, f.Command18, "Command18", &vaticor::Qmodelop::Command18_Click);
   button(Command19, f.Command19, "Command19", &vaticor::Qmodelop::Command19_Click);

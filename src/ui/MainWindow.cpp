@@ -120,9 +120,11 @@ MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(p
       {Command35, &vaticor::Qmodelop::Command35_Click}, {Command36, &vaticor::Qmodelop::Command36_Click},
       {Command37, &vaticor::Qmodelop::Command37_Click}, {Command38, &vaticor::Qmodelop::Command38_Click}};
   for (int i = 0; i < 4; ++i) {
-    auto [arrow, click] = navigator[i];
+    QPushButton *arrow = navigator[i].first;
+    void (vaticor::Qmodelop::*click)() = navigator[i].second;
+    vaticor::Qmodelop *form = &form_;
     arrow->setFixedWidth(arrow->fontMetrics().horizontalAdvance(QStringLiteral("<<")) + 18);
-    connect(arrow, &QPushButton::clicked, this, [this, click] { run([this, click] { (form_.*click)(); }); });
+    connect(arrow, &QPushButton::clicked, this, [this, form, click] { run([form, click] { (form->*click)(); }); });
     arrows->addWidget(arrow, i / 2, i % 2);
   }
   auto *bottom = new QHBoxLayout;

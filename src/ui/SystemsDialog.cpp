@@ -107,7 +107,7 @@ SystemsDialog::SystemsDialog(vaticor::Qmodelop &form, QWidget *parent) : QDialog
   auto *buttons = new QHBoxLayout;
   auto *print = new QPushButton(QStringLiteral("Imprimir"));
   auto *save = new QPushButton(QStringLiteral("Guardar en archivo"));
-  auto *check = new QPushButton(QStringLiteral("Escrutinio"));
+  auto *check = checkButton = new QPushButton(QStringLiteral("Escrutinio"));
   auto *close = new QPushButton(QStringLiteral("Cerrar"));
   connect(print, &QPushButton::clicked, this, [this] { form_.sistemas_Print(); });
   connect(save, &QPushButton::clicked, this, [this] { form_.sistemas_Export(); });

@@ -14,6 +14,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
+class QPushButton;
 class QRadioButton;
 
 namespace ui {
@@ -31,6 +32,7 @@ public:
   std::array<QRadioButton *, 3> choice{}; // direct, at 13, at 12
   QLabel *summary;
   QListWidget *columns;
+  QPushButton *checkButton; // "Escrutinio"
 
 private:
   void changed(int match);
