@@ -6,6 +6,7 @@
 #include "forecast/Backtest.h"
 #include "forecast/CouponRoad.h"
 #include "forecast/ScoreModel.h"
+#include "forecast/Systems.h"
 #include "import/SeasonImport.h"
 #include "season/Qmodelop.h"
 #include "season/SeasonFile.h"
@@ -135,6 +136,17 @@ void backtest(benchmark::State &state)
   state.SetLabel("2013/14, las dos divisiones desde la jornada 6");
 }
 BENCHMARK(backtest)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void reduction(benchmark::State &state)
+{
+  const forecast::System system = *forecast::parseSystem(
+      QStringLiteral("1X2,1X2,1X2,1X2,1X2,1X2,1,1,1,1,1,1,1,1"));
+  std::size_t columns = 0;
+  for (auto _ : state)
+    columns = forecast::reduce(system, int(state.range(0)))->size();
+  state.SetLabel("6 triples al " + std::to_string(state.range(0)) + ": " + std::to_string(columns) + " columnas");
+}
+BENCHMARK(reduction)->Arg(13)->Arg(12)->Unit(benchmark::kMillisecond);
 
 void startup(benchmark::State &state)
 {
