@@ -2,13 +2,12 @@
 // seasons: reading a season, every view, a coupon, storing and rebuilding it,
 // the 1X2 tables, an import, the score model, a backtest, the window's
 // start-up; and the memory it takes at its peak.
-#include "controls/SystemServices.h"
 #include "forecast/Backtest.h"
 #include "forecast/CouponRoad.h"
 #include "forecast/ScoreModel.h"
 #include "forecast/Systems.h"
 #include "import/SeasonImport.h"
-#include "season/Qmodelop.h"
+#include "season/HeadlessForm.h"
 #include "season/SeasonFile.h"
 #include "ui/MainWindow.h"
 
@@ -26,18 +25,12 @@ QString samples() { return QStringLiteral(VATICOR_SOURCE_DIR "/samples/"); }
 // A form of its own, as one run of the program, with a season loaded from a
 // folder of its own (the store and record files go there).
 struct Program {
-  controls::MessageLog messages;
-  controls::NoFileDialog dialog;
-  controls::SystemClock clock;
-  controls::SystemFileInfo fileInfo;
-  controls::TextPrinter printer;
   QTemporaryDir folder;
-  vaticor::Qmodelop form{{&messages, &dialog, &printer, &clock, &fileInfo}};
+  vaticor::HeadlessForm headless{folder.path()};
+  vaticor::Qmodelop &form = headless.form;
   explicit Program(const QString &season = QStringLiteral("Edato14.txt"))
   {
     QFile::copy(samples() + season, folder.filePath(season));
-    form.programFolderOverride = folder.path();
-    form.layOutForm();
     form.loadSeason(folder.filePath(season));
   }
 };

@@ -3,8 +3,7 @@
 // tables drawn from it.
 #include "FuzzSupport.h"
 
-#include "controls/SystemServices.h"
-#include "season/Qmodelop.h"
+#include "season/HeadlessForm.h"
 
 #include <QFile>
 
@@ -17,14 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 folder + QStringLiteral("gprono14.txt"));
     return folder + QStringLiteral("Edato14.txt");
   }();
-  controls::MessageLog messages;
-  controls::NoFileDialog noDialog;
-  controls::SystemClock clock;
-  controls::SystemFileInfo fileInfo;
-  controls::TextPrinter printer;
-  vaticor::Qmodelop form({&messages, &noDialog, &printer, &clock, &fileInfo});
-  form.programFolderOverride = fuzz::scratchFolder();
-  form.layOutForm();
+  vaticor::HeadlessForm headless(fuzz::scratchFolder());
+  vaticor::Qmodelop &form = headless.form;
   if (!form.loadSeason(season))
     return 0;
   for (int number = 1; number <= 2; ++number) {

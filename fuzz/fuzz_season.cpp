@@ -2,21 +2,14 @@
 // then every view of both divisions computed, printed and a coupon built.
 #include "FuzzSupport.h"
 
-#include "controls/SystemServices.h"
 #include "forecast/CouponRoad.h"
-#include "season/Qmodelop.h"
+#include "season/HeadlessForm.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
   const QString path = fuzz::writeInput(QStringLiteral("Edato13.txt"), data, size);
-  controls::MessageLog messages;
-  controls::NoFileDialog noDialog;
-  controls::SystemClock clock;
-  controls::SystemFileInfo fileInfo;
-  controls::TextPrinter printer;
-  vaticor::Qmodelop form({&messages, &noDialog, &printer, &clock, &fileInfo});
-  form.programFolderOverride = fuzz::scratchFolder();
-  form.layOutForm();
+  vaticor::HeadlessForm headless(fuzz::scratchFolder());
+  vaticor::Qmodelop &form = headless.form;
   if (!form.loadSeason(path))
     return 0;
   for (int division = 1; division <= 2; ++division) {

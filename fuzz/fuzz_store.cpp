@@ -2,9 +2,8 @@
 // every stored coupon rebuilt and scored.
 #include "FuzzSupport.h"
 
-#include "controls/SystemServices.h"
 #include "forecast/ForecastStore.h"
-#include "season/Qmodelop.h"
+#include "season/HeadlessForm.h"
 
 #include <QFile>
 
@@ -19,14 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
   if (!forecast::parseStore(bytes, nullptr))
     return 0;
   fuzz::writeInput(QStringLiteral("gprono14.txt"), data, size);
-  controls::MessageLog messages;
-  controls::NoFileDialog noDialog;
-  controls::SystemClock clock;
-  controls::SystemFileInfo fileInfo;
-  controls::TextPrinter printer;
-  vaticor::Qmodelop form({&messages, &noDialog, &printer, &clock, &fileInfo});
-  form.programFolderOverride = fuzz::scratchFolder();
-  form.layOutForm();
+  vaticor::HeadlessForm headless(fuzz::scratchFolder());
+  vaticor::Qmodelop &form = headless.form;
   if (!form.loadSeason(season))
     return 0;
   for (int number = 1; number <= 3; ++number) {

@@ -1,9 +1,8 @@
 #include "forecast/Backtest.h"
 
-#include "controls/SystemServices.h"
 #include "forecast/CouponRoad.h"
 #include "forecast/ScoreModel.h"
-#include "season/Qmodelop.h"
+#include "season/HeadlessForm.h"
 #include "season/SeasonFile.h"
 #include "text/TextRules.h"
 
@@ -106,14 +105,8 @@ std::optional<std::vector<DivisionBacktest>> backtest(const QString &seasonPath,
         return std::nullopt;
       }
       // A coupon of the whole jornada, on a form of its own as a new run of the program.
-      controls::MessageLog messages;
-      controls::NoFileDialog noDialog;
-      controls::SystemClock clock;
-      controls::SystemFileInfo fileInfo;
-      controls::TextPrinter printer;
-      vaticor::Qmodelop form({&messages, &noDialog, &printer, &clock, &fileInfo});
-      form.programFolderOverride = folder.path();
-      form.layOutForm();
+      vaticor::HeadlessForm headless(folder.path());
+      vaticor::Qmodelop &form = headless.form;
       if (!form.loadSeason(path) ||
           !vaticor::playCoupon(form, 1, {QStringLiteral("%1/%2/todo").arg(d).arg(j)}).isEmpty())
         continue;

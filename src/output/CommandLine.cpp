@@ -1,6 +1,6 @@
 #include "output/CommandLine.h"
 
-#include "controls/SystemServices.h"
+#include "season/HeadlessForm.h"
 #include "import/SeasonImport.h"
 #include "forecast/Backtest.h"
 #include "forecast/CouponRoad.h"
@@ -250,15 +250,11 @@ CommandLineResult runCommandLine(const QStringList &args)
   if (lastTeam && view != QStringLiteral("historial"))
     return failure(1, QStringLiteral("--equipos sólo vale para la vista historial.\n"));
 
-  controls::MessageLog messages;
-  controls::NoFileDialog noDialog;
-  controls::SystemClock clock;
-  controls::SystemFileInfo fileInfo;
-  controls::TextPrinter printer;
-  Qmodelop form({&messages, &noDialog, &printer, &clock, &fileInfo});
   const QFileInfo info(file);
-  form.programFolderOverride = info.absolutePath();
-  form.layOutForm();
+  HeadlessForm headless(info.absolutePath());
+  Qmodelop &form = headless.form;
+  controls::MessageLog &messages = headless.messages;
+  controls::TextPrinter &printer = headless.printer;
   if (!form.loadSeason(info.absoluteFilePath())) {
     const QString why = messages.messages.isEmpty() ? QStringLiteral("no se pudo cargar la temporada")
                                                     : messages.messages.first().text;
