@@ -43,6 +43,9 @@ private slots:
     row("##00.0 more digits than places", 12345.67, "##00.0", "12345.7");
     row("##00.0 zero", 0.0, "##00.0", "00.0");
     row("##00.0 negative", -5.6, "##00.0", "-05.6");
+    row("##00.0 whole negative", -12.0, "##00.0", "-12.0");
+    row("0.0# whole", 3.0, "0.0#", "3.0");
+    row("00 fifteen digits", 999999999999999.0, "00", "999999999999999");
     row("##00.0 negative half away from zero", -0.25, "##00.0", "-00.3");
     row("##00.0 literal after", 10.04, "##00.0|", "10.0|");
     row("00 half up", 2.5, "00", "03");
@@ -111,6 +114,9 @@ private slots:
     QTest::newRow("sign alone") << "-" << 0.0;
     QTest::newRow("jornadas record") << "0909" << 909.0;
     QTest::newRow("ordinal") << " 1ª" << 1.0;
+    QTest::newRow("whole then point") << "12." << 12.0;
+    QTest::newRow("minus zeros") << "-007" << -7.0;
+    QTest::newRow("sixteen digits") << "1234567890123456" << 1234567890123456.0;
   }
 
   void readNumber()

@@ -129,25 +129,31 @@ std::vector<Pairing> Season::fixture(int division, int j) const
   return matches;
 }
 
-std::vector<PlayedCell> Season::playedInJornada(int division, int j) const
+const std::vector<PlayedCell> &Season::playedInJornada(int division, int j) const
 {
-  std::vector<PlayedCell> played;
+  static const std::vector<PlayedCell> none;
   if (j < 1 || j > 99 || (division != 1 && division != 2))
-    return played;
-  const QString digits = text::fmt(j, QStringLiteral("00"));
-  for (int h = 1; h <= kMaxTeams; ++h) {
-    for (int a = 1; a <= kMaxTeams; ++a) {
-      const QString &c = records_[cellRecord(division, h, a)];
-      if (c.startsWith(digits))
-        played.push_back({h, a, c});
+    return none;
+  std::vector<std::vector<PlayedCell>> &index = byJornada_[division - 1];
+  if (index.empty()) {
+    index.resize(100);
+    for (int h = 1; h <= kMaxTeams; ++h) {
+      for (int a = 1; a <= kMaxTeams; ++a) {
+        const QString &c = records_[cellRecord(division, h, a)];
+        if (c.size() < 2 || c[0] < u'0' || c[0] > u'9' || c[1] < u'0' || c[1] > u'9')
+          continue;
+        const int jj = (c[0].unicode() - '0') * 10 + (c[1].unicode() - '0');
+        if (jj >= 1)
+          index[jj].push_back({h, a, c});
+      }
     }
   }
-  return played;
+  return index[j];
 }
 
 std::optional<PlayedCell> Season::matchOfTeam(int division, int j, int team) const
 {
-  const std::vector<PlayedCell> played = playedInJornada(division, j);
+  const std::vector<PlayedCell> &played = playedInJornada(division, j);
   const size_t considered = std::min(played.size(), static_cast<size_t>(teamCount(division) / 2));
   for (size_t m = 0; m < considered; ++m)
     if (played[m].home == team || played[m].away == team)
@@ -157,8 +163,11 @@ std::optional<PlayedCell> Season::matchOfTeam(int division, int j, int team) con
 
 void Season::setRecord(int k, const QString &value)
 {
-  if (k >= 1 && k <= kRecordCount)
+  if (k >= 1 && k <= kRecordCount) {
     records_[k] = value;
+    if (k <= kMatrixRecords)
+      byJornada_[k > 484 ? 1 : 0].clear();
+  }
 }
 
 void Season::setCalendars(const QString &first, const QString &second)

@@ -60,8 +60,8 @@ public:
   // the file has one for that jornada, else the 1ª vuelta exchanged.
   std::vector<Pairing> fixture(int division, int j) const;
   // Cells of the division played in jornada j, in the order of the matrix
-  // (home 1 against away 1..22, then home 2...).
-  std::vector<PlayedCell> playedInJornada(int division, int j) const;
+  // (home 1 against away 1..22, then home 2...). Valid until the next change.
+  const std::vector<PlayedCell> &playedInJornada(int division, int j) const;
   // The match of a team in jornada j: the first of the jornada's played cells
   // (at most teams \ 2 of them, in matrix order) where it is at home or away.
   std::optional<PlayedCell> matchOfTeam(int division, int j, int team) const;
@@ -81,6 +81,9 @@ private:
   std::array<QString, kRecordCount + 1> records_; // slot 0 unused
   std::array<QString, 2> calendars_;
   std::array<QString, 2> secondRound_;
+  // The played cells of each division by jornada (1..99), gathered on first
+  // use: every view asks for them jornada by jornada, team by team.
+  mutable std::array<std::vector<std::vector<PlayedCell>>, 2> byJornada_;
 };
 
 // A calendar value as the season holds it: space-padded or cut to 924 characters.

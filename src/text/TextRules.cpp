@@ -38,6 +38,12 @@ RoundedDecimal roundDecimal(double value, int decimals)
   if (!std::isfinite(value) || value == 0.0)
     return r;
   const double a = std::fabs(value);
+  if (a < 1e15 && a == std::floor(a)) {
+    // Whole numbers, what the views mostly show, need no decimal expansion.
+    r.integerDigits = QString::number(static_cast<long long>(a));
+    r.negative = value < 0;
+    return r;
+  }
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.14e", a); // 15 significant digits
   QString digits;
@@ -183,6 +189,17 @@ double val(const QString &s)
   QByteArray number;
   if (i < n && (s[i] == u'-' || s[i] == u'+'))
     number += static_cast<char>(s[i++].unicode());
+  // Whole numbers of up to 15 digits are exact as doubles: no need of strtod.
+  {
+    long long whole = 0;
+    int k = i;
+    while (k < n && k - i < 16 && s[k] >= u'0' && s[k] <= u'9')
+      whole = whole * 10 + (s[k++].unicode() - u'0');
+    if (k > i && k - i <= 15 && (k == n || s[k] != u'.')) {
+      const double v = static_cast<double>(whole);
+      return !number.isEmpty() && number[0] == '-' ? -v : v;
+    }
+  }
   bool digits = false;
   bool point = false;
   for (; i < n; ++i) {

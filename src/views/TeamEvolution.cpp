@@ -76,7 +76,7 @@ void Qmodelop::evolutionCounts(int v)
   for (int j = last - v; j <= last && j <= jornadaCount(); ++j) {
     // At most one jornada's worth of matches, in the order of the results
     // matrix; a match typed in without a score ends the jornada's count.
-    const std::vector<season::PlayedCell> played = season.playedInJornada(division, j);
+    const std::vector<season::PlayedCell> &played = season.playedInJornada(division, j);
     for (size_t m = 0; m < played.size() && m < static_cast<size_t>(n / 2); ++m) {
       const int h = played[m].home;
       const int a = played[m].away;

@@ -56,7 +56,7 @@ void Qmodelop::Command9_Click()
     for (int jj = 1; jj <= j; ++jj) {
       // The jornada's matches in the order of the results matrix; one typed in
       // without a result ends the search.
-      const std::vector<season::PlayedCell> played = season.playedInJornada(division, jj);
+      const std::vector<season::PlayedCell> &played = season.playedInJornada(division, jj);
       for (size_t m = 0; m < played.size() && m < static_cast<size_t>(n / 2); ++m) {
         const season::PlayedCell &c = played[m];
         const QString goals = right(c.cell, 2);
