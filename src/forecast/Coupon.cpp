@@ -245,9 +245,10 @@ void Qmodelop::modelLine(int k, int home, int away)
   const int n = teamCount();
   for (int h = 1; h <= n; ++h) {
     for (int a = 1; a <= n; ++a) {
-      const QString cell = season.cell(division, h, a);
-      if (cell.size() == 4 && cell[0].isDigit() && cell[2].isDigit() && cell[3].isDigit())
-        played.push_back({h, a, cell.mid(2, 1).toInt(), cell.mid(3, 1).toInt(), cell.left(2).toInt()});
+      const QString &cell = season.record(season::Season::cellRecord(division, h, a));
+      auto digit = [&cell](int i) { return cell[i] >= u'0' && cell[i] <= u'9' ? cell[i].unicode() - u'0' : -1; };
+      if (cell.size() == 4 && digit(0) >= 0 && digit(1) >= 0 && digit(2) >= 0 && digit(3) >= 0)
+        played.push_back({h, a, digit(2), digit(3), digit(0) * 10 + digit(1)});
     }
   }
   // A coupon asks for the same fit line after line: it is kept while the results are the same.

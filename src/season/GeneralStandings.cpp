@@ -103,8 +103,16 @@ bool Qmodelop::tieBreakExchanges(int j)
 {
   const StandingsTally &t = tally;
   // Both meetings count whatever jornada they were played in; an unplayed one counts 0-0.
+  // What lookUpResult leaves for the pair, without going through its key text:
+  // this runs at every comparison of teams level on points.
   auto meeting = [this](int home, int away) {
-    lookUpResult(fmt(home, QStringLiteral("00")) + fmt(away, QStringLiteral("00")));
+    if (home == 0 && away == 0) {
+      lookupGoals = QStringLiteral("..");
+    } else {
+      const QString cell = season.cell(division, home, away);
+      lookupGoals = right(cell, 2);
+      lookupJornada = left(cell, 2);
+    }
     return lookupGoals == QStringLiteral("..") ? QStringLiteral("00") : lookupGoals;
   };
   const int a = teamNumberOf(teamName[j]);
