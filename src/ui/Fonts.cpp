@@ -41,10 +41,14 @@ QString chooseFamily()
   const QFont system = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   QFont generic(QStringLiteral("monospace"));
   generic.setStyleHint(QFont::TypeWriter);
+  // DejaVu Sans Mono before the desktop's own fixed font: the window is laid
+  // out to show every view whole at 1366 x 768 with its 13-pixel lines at 8
+  // points, and Noto Sans Mono, the monospace of many desktops, draws them
+  // 15 pixels high, which pushes the long lists past the foot of the screen.
   const Candidate candidates[] = {
       {QFont(QStringLiteral("Lucida Console")), true},
-      {system, false},
       {QFont(QStringLiteral("DejaVu Sans Mono")), true},
+      {system, false},
       {QFont(QStringLiteral("Liberation Mono")), true},
       {QFont(QStringLiteral("Noto Sans Mono")), true},
       {generic, false},
