@@ -3,12 +3,7 @@
 # the README reports, and the peak memory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-pkg=libbenchmark-dev
-if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
-  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "$pkg"
-fi
+bash scripts/install-deps.sh libbenchmark-dev
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVATICOR_BENCH=ON >/dev/null
 cmake --build build-bench --target vaticor-bench
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$(mktemp -d)" ./build-bench/vaticor-bench "$@"

@@ -3,9 +3,7 @@
 # and saves a screenshot of the screen: screenshots/vaticor-xvfb.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-command -v import >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"; \
-  $sudo apt-get install -y --no-install-recommends imagemagick; }
+bash scripts/install-deps.sh imagemagick
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target vaticor
 program=$(mktemp -d)

@@ -2,6 +2,7 @@
 // boxes and printing, on help files written here; the bundled help text's
 // index; and the real window and credits box opened from the menu.
 #include "TestSeasons.h"
+#include "WindowSupport.h"
 #include "ui/CreditsDialog.h"
 #include "ui/HelpDialog.h"
 #include "ui/MainWindow.h"
@@ -17,23 +18,10 @@
 #include <QtTest>
 
 using testing::FormFixture;
+using testing::screenshotFolder;
+using testing::settle;
 
 namespace {
-
-QString screenshotFolder()
-{
-  QString folder = qEnvironmentVariable("VATICOR_SCREENSHOTS");
-  if (folder.isEmpty())
-    folder = QDir::tempPath();
-  QDir().mkpath(folder);
-  return folder + u'/';
-}
-
-void settle()
-{
-  for (int i = 0; i < 5; ++i)
-    QCoreApplication::processEvents();
-}
 
 // `count` lines "línea n", Windows-1252 and CR LF, with the texts given at their (1-based) lines.
 QByteArray helpText(int count, const QMap<int, QString> &lines)

@@ -5,6 +5,7 @@
 // rebuilt and scored, the backtest looked at, the coupon printed, the exit.
 // A screenshot of each step is kept beside the others.
 #include "TestSeasons.h"
+#include "WindowSupport.h"
 #include "season/SeasonFile.h"
 #include "ui/CouponPanel.h"
 #include "ui/EntryPanel.h"
@@ -27,15 +28,9 @@ using testing::samplePath;
 
 namespace {
 
-QString shot(QWidget &w, const QString &name)
+bool shot(QWidget &w, const QString &name)
 {
-  for (int i = 0; i < 5; ++i)
-    QCoreApplication::processEvents();
-  QString folder = qEnvironmentVariable("VATICOR_SCREENSHOTS");
-  if (folder.isEmpty())
-    folder = QDir::tempPath();
-  const QString path = folder + QStringLiteral("/road-") + name + QStringLiteral(".png");
-  return w.grab().save(path) ? path : QString();
+  return testing::saveShot(w, QStringLiteral("road-") + name + QStringLiteral(".png"));
 }
 
 void clickLine(QListWidget *list, int line)
@@ -81,25 +76,8 @@ void whenOpen(QObject *context, std::function<void(T &)> act, std::function<bool
 class RoadTest : public QObject {
   Q_OBJECT
 
-  struct Program {
-    controls::ScriptedServices scripted;
-    ui::QtWindows windows;
-    std::unique_ptr<vaticor::Qmodelop> form;
-    std::unique_ptr<ui::MainWindow> window;
-    Program(const QString &folder, QDate today)
-    {
-      scripted.clock.date = today;
-      controls::Services services = scripted.services();
-      services.windows = &windows;
-      form = std::make_unique<vaticor::Qmodelop>(services);
-      form->programFolderOverride = folder;
-      window = std::make_unique<ui::MainWindow>(*form);
-      form->layOutForm();
-      window->refresh();
-      window->resize(1366, 768);
-      window->show();
-      window->run([this] { form->startupLoad(); });
-    }
+  struct Program : testing::WindowProgram {
+    Program(const QString &folder, QDate today) : WindowProgram(folder, today, true, QSize(1366, 768)) {}
   };
 
 private slots:
@@ -123,7 +101,7 @@ private slots:
       p.window->mnuImportar->trigger();
       QVERIFY2(QFileInfo::exists(seasonFile), qPrintable(p.scripted.messages.shown.last().text));
       QCOMPARE(p.window->Label18->text(), QStringLiteral("1ª División-19 Temporada  2013/14"));
-      QVERIFY(!shot(*p.window, QStringLiteral("01-imported")).isEmpty());
+      QVERIFY(shot(*p.window, QStringLiteral("01-imported")));
     }
 
     // Started again inside the season, the program finds it by itself.
@@ -135,7 +113,7 @@ private slots:
     QTest::mouseClick(w.Command6, Qt::LeftButton);
     QVERIFY(w.List1->item(0)->text().contains(QStringLiteral("2ªDIVISIÓN")));
     QCOMPARE(w.Text1->text(), QStringLiteral("21"));
-    QVERIFY(!shot(w, QStringLiteral("02-second-division")).isEmpty());
+    QVERIFY(shot(w, QStringLiteral("02-second-division")));
     QTest::mouseClick(w.Command6, Qt::LeftButton);
 
     // Coupon 30: the ten matches of jornada 20 of 1ª, five of jornada 22 of 2ª.
@@ -158,7 +136,7 @@ private slots:
     for (int k = 1; k <= 15; ++k)
       QVERIFY2(chances.match(coupon.tablam->item(2 * k - 1, 0)->text()).hasMatch(), qPrintable(QString::number(k)));
     QVERIFY(coupon.tablam->isVisible());
-    QVERIFY(!shot(w, QStringLiteral("03-coupon")).isEmpty());
+    QVERIFY(shot(w, QStringLiteral("03-coupon")));
 
     // The forecast signs as a system, reduced with guarantee 13.
     QString direct, reduced;
@@ -214,7 +192,7 @@ private slots:
       QTest::keyClick(w.entry->Text4, Qt::Key_Return);
       QCOMPARE(p.scripted.messages.shown.last().title, QStringLiteral("Archivar Jornadas!!"));
       if (division == 1)
-        QVERIFY(!shot(w, QStringLiteral("05-results")).isEmpty());
+        QVERIFY(shot(w, QStringLiteral("05-results")));
       QTest::keyClick(w.entry->Text4, Qt::Key_A, Qt::ControlModifier);
       QTest::keyClicks(w.entry->Text4, QLatin1String(played));
       QTest::keyClick(w.entry->Text4, Qt::Key_Return);
@@ -247,7 +225,7 @@ private slots:
       for (int c = 1; c < stats.tablacs->columnCount(); ++c)
         signs += stats.tablacs->item(r, c)->text().toInt();
     QCOMPARE(signs, 15);
-    QVERIFY(!shot(w, QStringLiteral("06-scored")).isEmpty());
+    QVERIFY(shot(w, QStringLiteral("06-scored")));
     QTest::mouseClick(stats.Command33, Qt::LeftButton);
 
     // The system checked against the signs that fell: each column's hits.

@@ -1,6 +1,7 @@
 // End-to-end tests of the real window: start-up, division switch, the view
 // buttons, clicks on the grids and the exit, driven through the Qt widgets.
 #include "TestSeasons.h"
+#include "WindowSupport.h"
 #include "ui/CouponPanel.h"
 #include "ui/EntryPanel.h"
 #include "ui/MainWindow.h"
@@ -24,30 +25,11 @@
 #include <QtTest>
 
 using testing::samplePath;
+using testing::saveShot;
+using testing::screenshotFolder;
+using testing::settle;
 
 namespace {
-
-QString screenshotFolder()
-{
-  QString folder = qEnvironmentVariable("VATICOR_SCREENSHOTS");
-  if (folder.isEmpty())
-    folder = QDir::tempPath();
-  QDir().mkpath(folder);
-  return folder + u'/';
-}
-
-// Layouts settle in posted events: let them run before looking at the screen.
-void settle()
-{
-  for (int i = 0; i < 5; ++i)
-    QCoreApplication::processEvents();
-}
-
-bool saveShot(QWidget &w, const QString &name)
-{
-  settle();
-  return w.grab().save(screenshotFolder() + name);
-}
 
 void clickCell(ui::GridWidget *grid, int row, int col)
 {
@@ -130,28 +112,12 @@ QStringList gridRows(const controls::Grid &grid)
 class WindowTest : public QObject {
   Q_OBJECT
 
-  struct Program {
-    controls::ScriptedServices scripted;
-    ui::QtWindows windows; // the program's own second windows, when asked for
-    std::unique_ptr<vaticor::Qmodelop> form;
-    std::unique_ptr<ui::MainWindow> window;
-
-    // By default the real 2013/14 season is the current one.
+  // By default the real 2013/14 season is the current one.
+  struct Program : testing::WindowProgram {
     explicit Program(const QString &folder = QFileInfo(samplePath(QStringLiteral("Edato14.txt"))).absolutePath(),
                      QDate today = QDate(2014, 3, 1), bool realWindows = false)
+        : WindowProgram(folder, today, realWindows)
     {
-      scripted.clock.date = today;
-      controls::Services services = scripted.services();
-      if (realWindows)
-        services.windows = &windows;
-      form = std::make_unique<vaticor::Qmodelop>(services);
-      form->programFolderOverride = folder;
-      window = std::make_unique<ui::MainWindow>(*form);
-      form->layOutForm();
-      window->refresh();
-      window->show();
-      window->run([this] { form->startupLoad(); });
-      settle();
     }
   };
 
