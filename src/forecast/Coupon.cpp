@@ -251,12 +251,7 @@ void Qmodelop::modelLine(int k, int home, int away)
         played.push_back({h, a, digit(2), digit(3), digit(0) * 10 + digit(1)});
     }
   }
-  // A coupon asks for the same fit line after line: it is kept while the results are the same.
-  static struct {
-    int teams = -1, jornada = -1;
-    std::vector<forecast::PlayedMatch> played;
-    forecast::ScoreModel model;
-  } last;
+  ModelFit &last = lastModelFit_;
   if (last.teams != n || last.jornada != j || last.played != played) {
     last.model = forecast::ScoreModel::fit(n, played, j);
     last.teams = n, last.jornada = j, last.played = played;

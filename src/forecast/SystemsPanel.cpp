@@ -7,8 +7,6 @@
 #include "text/SequentialFile.h"
 #include "text/TextRules.h"
 
-#include <QLocale>
-
 using text::fmt;
 using text::mid;
 
@@ -30,13 +28,13 @@ QString signsOf(const QString &forecastSign)
 
 QString euros(double amount)
 {
-  return QLocale(QLocale::Spanish, QLocale::Spain).toString(amount, 'f', 2) + QStringLiteral(" €");
+  return text::spanishDecimal(amount, 2) + QStringLiteral(" €");
 }
 
 // A chance in percent with a decimal comma, as the euros are written.
 QString percent(double chance, int decimals)
 {
-  return QLocale(QLocale::Spanish, QLocale::Spain).toString(chance * 100, 'f', decimals);
+  return text::spanishDecimal(chance * 100, decimals);
 }
 
 // 0, 1, 2 or M: the pleno al 15's answer for a number of goals.

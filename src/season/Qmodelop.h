@@ -410,6 +410,13 @@ public:
   controls::Services services;
 
 private:
+  // The score model fitted for the last coupon line: the lines after it, of
+  // the same division and jornada on the same results, use it again.
+  struct ModelFit {
+    int teams = -1, jornada = -1;
+    std::vector<forecast::PlayedMatch> played;
+    forecast::ScoreModel model;
+  } lastModelFit_;
   // "EdatoAA.txt" is never a season.
   static bool isReservedName(const QString &path);
   void refuseReservedName();

@@ -1,5 +1,7 @@
 #include "text/TextRules.h"
 
+#include <QLocale>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -178,6 +180,11 @@ QString fmt(double value, const QString &mask)
     out += u'.' + fraction;
   out += suffix;
   return out;
+}
+
+QString spanishDecimal(double value, int decimals)
+{
+  return QLocale(QLocale::Spanish, QLocale::Spain).toString(value, 'f', decimals);
 }
 
 double val(const QString &s)

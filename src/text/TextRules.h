@@ -20,6 +20,9 @@ QString numberText(double value);
 // The plain number-to-text conversion: one blank before a non-negative number.
 QString str(double value);
 
+// A figure as Spanish writes it, with a decimal comma: 1234.5, 2 -> "1.234,50".
+QString spanishDecimal(double value, int decimals);
+
 // Leading number of a text (blanks skipped, sign and decimal point allowed); 0 when none.
 double val(const QString &s);
 // Real to integer: nearest, halves to even, clamped to the 16-bit range.

@@ -2,10 +2,11 @@
 
 #include "ui/Fonts.h"
 
+#include "text/TextRules.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProgressBar>
@@ -17,15 +18,9 @@ namespace ui {
 
 namespace {
 
-// Figures with a decimal comma, as Spanish is written.
-QString decimal(double value, int decimals)
-{
-  return QLocale(QLocale::Spanish, QLocale::Spain).toString(value, 'f', decimals);
-}
-
 QString percent(int part, int whole)
 {
-  return whole ? decimal(100.0 * part / whole, 1) + u'%' : QStringLiteral("-");
+  return whole ? text::spanishDecimal(100.0 * part / whole, 1) + u'%' : QStringLiteral("-");
 }
 
 } // namespace
@@ -142,10 +137,10 @@ bool ReliabilityDialog::run()
     lines << QStringLiteral("%1ª División: %2 partidos").arg(d.division).arg(v.matches);
     lines << QStringLiteral("  Valoración: signo simple acertado %1, el signo cubre el resultado %2, %3 signos por partido")
                  .arg(percent(v.pickRight, v.matches), percent(v.covered, v.matches))
-                 .arg(v.matches ? decimal(double(v.signs) / v.matches, 2) : QStringLiteral("-"));
+                 .arg(v.matches ? text::spanishDecimal(double(v.signs) / v.matches, 2) : QStringLiteral("-"));
     lines << QStringLiteral("  Modelo:     signo más probable acertado %1, RPS %2")
                  .arg(percent(d.model.right, d.model.matches))
-                 .arg(d.model.matches ? decimal(d.model.rankedProbabilityScore / d.model.matches, 4)
+                 .arg(d.model.matches ? text::spanishDecimal(d.model.rankedProbabilityScore / d.model.matches, 4)
                                       : QStringLiteral("-"));
     lines << QStringLiteral("  Siempre 1:  acertado %1").arg(percent(v.homeWins, v.matches));
     if (chart < 2)
