@@ -11,7 +11,6 @@ namespace vaticor {
 namespace {
 
 const QString kBreak = QStringLiteral("\r\n");
-const QString kCredit = QStringLiteral("Vaticor - estadísticas y pronósticos de la quiniela");
 
 struct Slot {
   const char16_t *text;

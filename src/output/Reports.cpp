@@ -16,8 +16,6 @@ namespace vaticor {
 
 namespace {
 
-const QString kCredit = QStringLiteral("Vaticor - estadísticas y pronósticos de la quiniela");
-
 QStringList captionLines(const Label &label)
 {
   return QString(label.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
