@@ -38,7 +38,6 @@ const char16_t *const kInstructions[] = {
     u"  Restablecer, pulsar menú <<Pronóstico>>.",
 };
 
-const QString kBreak = QStringLiteral("\r\n");
 
 // A score of the results grid that is not a played result reads "..".
 QString playedScore(const QString &cell, bool dotAllowed)

@@ -109,8 +109,6 @@ namespace vaticor {
 
 namespace {
 
-const QString kBreak = QStringLiteral("\r\n");
-
 std::optional<QByteArray> readFile(const QString &path)
 {
   QFile file(path);

@@ -14,8 +14,6 @@ namespace vaticor {
 
 namespace {
 
-const QString kBreak = QStringLiteral("\r\n");
-
 QString signsOf(const QString &forecastSign)
 {
   const QString s = forecastSign.trimmed();

@@ -125,8 +125,6 @@ namespace vaticor {
 
 namespace {
 
-const QString kBreak = QStringLiteral("\r\n");
-
 void writeValueLabels(controls::Grid &grid)
 {
   for (int c = 0; c <= 28; ++c)

@@ -10,8 +10,6 @@ namespace vaticor {
 
 namespace {
 
-const QString kBreak = QStringLiteral("\r\n");
-
 struct Slot {
   const char16_t *text;
   const char16_t *title;

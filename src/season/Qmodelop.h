@@ -34,6 +34,8 @@ using controls::Panel;
 using controls::TextBox;
 
 constexpr int kMaxTeams = season::kMaxTeams;
+// The line break of message texts and captions, as the boxes and the help line take it.
+inline const QString kBreak = QStringLiteral("\r\n");
 // The program's credit, under printed reports and in the help texts that ask for one.
 inline const QString kCredit = QStringLiteral("Vaticor - estadísticas y pronósticos de la quiniela");
 extern const QString kUpdateServer;

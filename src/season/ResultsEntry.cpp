@@ -12,8 +12,6 @@ namespace vaticor {
 
 namespace {
 
-const QString kBreak = QStringLiteral("\r\n");
-
 // A result as typed: two goal digits, ".." for a match not played, or one
 // digit beside a blank. Anything else would leave a cell the season cannot hold.
 std::optional<QString> typedResult(const QString &pair)
