@@ -3,7 +3,7 @@
 # missing, and any further packages named on the command line.
 set -euo pipefail
 packages=(qt6-base-dev cmake g++ ninja-build fontconfig fonts-dejavu-core xvfb xauth poppler-utils python3
-  qt6-translations-l10n "$@")
+  qt6-translations-l10n locales "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -6,6 +6,9 @@
 
 #include <QFile>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace testing {
 
 namespace {
@@ -174,6 +177,25 @@ QString writeAll(const QString &path, const QByteArray &bytes)
   if (f.open(QIODevice::WriteOnly))
     f.write(bytes);
   return path;
+}
+
+FileSizeLimit::FileSizeLimit(long long bytes)
+{
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  previous_ = static_cast<long long>(limit.rlim_cur);
+  previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  limit.rlim_cur = static_cast<rlim_t>(bytes);
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = static_cast<rlim_t>(previous_);
+  setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, previousHandler_);
 }
 
 } // namespace testing

@@ -63,6 +63,21 @@ private:
   QString base_;
 };
 
+// While it lives, files of this process cannot grow past `bytes` (as on a
+// full disk): writes fail with EFBIG instead of the signal that would end the
+// test. The limit and the signal's handling come back afterwards.
+class FileSizeLimit {
+public:
+  explicit FileSizeLimit(long long bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit &) = delete;
+  FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+  long long previous_;
+  void (*previousHandler_)(int);
+};
+
 // The bundled real seasons (the samples folder of the source tree).
 QString samplePath(const QString &fileName);
 // The real 2013/14 season with line k (1-based) replaced by text; an empty

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QtTest>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -336,6 +337,66 @@ private slots:
       QVERIFY(QFileInfo::exists(path + "/inner"));
     // No temporary file stays behind, and a failed write leaves nothing new.
     QCOMPARE(entries, succeeds || target == "busy" ? QStringList{target} : QStringList{});
+  }
+
+  // A disk that fills up half-way leaves the old file whole, not a cut file.
+  void atomicWriteCutShort_data()
+  {
+    QTest::addColumn<int>("limit"); // bytes a file may reach
+    QTest::addColumn<int>("size");  // bytes written
+    QTest::newRow("nothing fits") << 0 << 20;
+    QTest::newRow("first block only") << 4096 << 5000;
+    QTest::newRow("one byte short") << 999 << 1000;
+  }
+
+  void atomicWriteCutShort()
+  {
+    QFETCH(int, limit);
+    QFETCH(int, size);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Edato14.txt");
+    const QByteArray old("\"old\"\r\n");
+    testing::writeAll(path, old);
+    QString error;
+    {
+      testing::FileSizeLimit full(limit);
+      error = writeFileAtomically(path, QByteArray(size, 'x'));
+    }
+    QVERIFY(error.startsWith("Error al escribir el archivo " + path + ": "));
+    QCOMPARE(testing::readAll(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Edato14.txt"});
+    // The same write fits once the disk has room.
+    QCOMPARE(writeFileAtomically(path, QByteArray(size, 'x')), QString());
+    QCOMPARE(testing::readAll(path).size(), size);
+  }
+
+  // Numbers read and written the same under the user's Spanish locale, where
+  // the C library's decimal point is a comma.
+  void spanishLocale_data()
+  {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<double>("read");
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("equated point") << "04.9" << 4.9 << "##00.0" << "04.9";
+    QTest::newRow("negative") << "-12.25" << -12.25 << "##0.00" << "-12.25";
+    QTest::newRow("half up on 15 digits") << "0.15" << 0.15 << "##00.0" << "00.2";
+    QTest::newRow("comma stops the number") << "3,5" << 3.0 << "0.0" << "3.0";
+    QTest::newRow("large") << "123456.5" << 123456.5 << "0" << "123457";
+    QTest::newRow("small") << "0.000123" << 0.000123 << "0.0000" << "0.0001";
+  }
+
+  void spanishLocale()
+  {
+    QFETCH(QString, input);
+    QFETCH(QString, mask);
+    const std::string before = setlocale(LC_ALL, nullptr);
+    QVERIFY2(setlocale(LC_ALL, "es_ES.UTF-8"), "the es_ES.UTF-8 locale is missing (see LOCPATH in the tests)");
+    const double got = val(input);
+    const QString text = fmt(got, mask);
+    setlocale(LC_ALL, before.c_str());
+    QTEST(got, "read");
+    QTEST(text, "written");
   }
 };
 

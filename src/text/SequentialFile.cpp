@@ -1,6 +1,11 @@
 #include "text/SequentialFile.h"
 
+#include <QDir>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 #include <QStringDecoder>
 
 namespace text {
@@ -160,14 +165,24 @@ QString writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly))
-    return QStringLiteral("No se puede escribir el archivo %1: %2").arg(path, file.errorString());
-  if (file.write(bytes) != bytes.size()) {
-    const QString error = file.errorString();
+    return QStringLiteral("No se puede escribir el archivo %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+  // Every step is checked before the rename: commit() alone would put a file
+  // cut short by a full disk or a size limit in place of the good one.
+  bool ok = file.write(bytes) == bytes.size() && file.flush();
+  QString error = ok ? QString() : file.errorString();
+  if (ok && ::fsync(file.handle()) != 0) {
+    ok = false;
+    error = QString::fromLocal8Bit(std::strerror(errno));
+  }
+  if (!ok) {
     file.cancelWriting();
-    return QStringLiteral("Error al escribir el archivo %1: %2").arg(path, error);
+    file.commit(); // with writing cancelled, only removes the temporary file
+    if (error.isEmpty())
+      error = QStringLiteral("no se pudo escribir todo");
+    return QStringLiteral("Error al escribir el archivo %1: %2").arg(QDir::toNativeSeparators(path), error);
   }
   if (!file.commit())
-    return QStringLiteral("Error al guardar el archivo %1: %2").arg(path, file.errorString());
+    return QStringLiteral("Error al guardar el archivo %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
   return QString();
 }
 

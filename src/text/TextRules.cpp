@@ -2,9 +2,8 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace text {
@@ -46,14 +45,22 @@ RoundedDecimal roundDecimal(double value, int decimals)
     r.negative = value < 0;
     return r;
   }
+  // 15 significant digits, "d.dddddddddddddde+XX", whatever the user's locale.
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.14e", a); // 15 significant digits
+  const std::to_chars_result written = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 14);
+  const char *end = written.ptr;
   QString digits;
   digits += QChar::fromLatin1(buf[0]);
   const char *p = buf + 2;
-  while (*p && *p != 'e')
+  while (p < end && *p != 'e')
     digits += QChar::fromLatin1(*p++);
-  const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+  int exponent = 0;
+  if (p < end && *p == 'e') {
+    ++p;
+    if (p < end && *p == '+')
+      ++p;
+    std::from_chars(p, end, exponent);
+  }
   const int pointPos = exponent + 1; // digits before the decimal point
   const int keep = pointPos + decimals;
   QString kept;
@@ -223,7 +230,14 @@ double val(const QString &s)
   }
   if (!digits)
     return 0.0;
-  return std::strtod(number.constData(), nullptr);
+  // from_chars reads the point as a point under any locale (strtod would take
+  // the user's decimal comma and read "04.9" as 4).
+  double value = 0.0;
+  const char *first = number.constData();
+  if (*first == '+')
+    ++first;
+  std::from_chars(first, number.constData() + number.size(), value);
+  return value;
 }
 
 int16_t toInt16(double value)
