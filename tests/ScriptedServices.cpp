@@ -10,7 +10,9 @@ MessageAnswer ScriptedMessages::show(const QString &text, const QString &title, 
   shown.append({text, title, icon, buttons});
   if (!answers.isEmpty())
     return answers.takeFirst();
-  return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes
+  return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ||
+                 buttons == MessageButtons::SaveDiscardCancel
+             ? MessageAnswer::Yes
                                                                                     : MessageAnswer::Ok;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <optional>
+
 namespace {
 
 const QString kSample = testing::samplePath("Edato13.txt");
@@ -19,6 +21,8 @@ private slots:
   void sampleLines();
   void errors_data();
   void errors();
+  void refusals_data();
+  void refusals();
 };
 
 void CliTest::sampleLines_data()
@@ -120,6 +124,64 @@ void CliTest::errors()
   QCOMPARE(result.exitCode, exitCode);
   QVERIFY2(result.error.contains(message), qPrintable(result.error));
   QVERIFY(result.lines.isEmpty());
+}
+
+// What the program refused is printed, and the exit says it was not done.
+void CliTest::refusals_data()
+{
+  QTest::addColumn<QStringList>("args"); // after the season's path
+  QTest::addColumn<int>("limit");        // bytes a file may reach; 0 no limit
+  QTest::addColumn<int>("exitCode");
+  QTest::addColumn<QString>("message"); // a line printed
+  QTest::addColumn<bool>("seasonKept");  // the season file stays byte for byte
+
+  const QStringList coupon{"1/20/todo", "2/22/1", "2/22/2", "2/22/3", "2/22/4", "2/22/5"};
+  QTest::newRow("stored") << (QStringList{"guardar", "--numero", "21"} + coupon) << 0 << 0 << " Pronóstico nº 21 Guardado!" << true;
+  QTest::newRow("coupon 99") << (QStringList{"guardar", "--numero", "99"} + coupon) << 0 << 4 << "Máximo de Pronósticos 59!!" << true;
+  QTest::newRow("store on a full disk") << (QStringList{"guardar", "--numero", "21"} + coupon) << 100 << 4
+                                        << "Guarda Pronóstico!!" << true;
+  QTest::newRow("empty slot") << QStringList{"pronostico", "--numero", "33"} << 0 << 4 << " Primero debe guardarlo!" << true;
+  QTest::newRow("record on an empty slot") << QStringList{"estadistica", "--numero", "33"} << 0 << 4 << " Primero debe guardarlo!" << true;
+  QTest::newRow("archive 0000") << QStringList{"--jornada", "20", "jornada", "--resultados", "11113211053220212020", "--actuales", "0000"}
+                                << 0 << 4 << " Temporada no salvada!" << true;
+  QTest::newRow("archive 9942") << QStringList{"--jornada", "20", "jornada", "--resultados", "11113211053220212020", "--actuales", "9942"}
+                                << 0 << 4 << " La 1ª División tiene 38 jornadas: 99 no vale." << true;
+  QTest::newRow("results not results") << QStringList{"--jornada", "20", "jornada", "--resultados", "1x113211053220212020", "--actuales", "3842"}
+                                       << 0 << 4 << "Actualiza la Jornada" << true;
+  QTest::newRow("results short") << QStringList{"--jornada", "20", "jornada", "--resultados", "1111", "--actuales", "3842"}
+                                 << 0 << 4 << "Actualiza la Jornada" << true;
+  QTest::newRow("season on a full disk")
+      << QStringList{"--jornada", "20", "jornada", "--resultados", "11113211053220212020", "--actuales", "3842"} << 4096 << 4
+      << " Temporada no salvada!" << true;
+  QTest::newRow("season saved") << QStringList{"--jornada", "20", "jornada", "--resultados", "11113211053220212020", "--actuales", "3842"}
+                                << 0 << 0 << " Temporada salvada!" << true; // the same results: the same file
+  QTest::newRow("export on a full disk") << QStringList{"exportar"} << 100 << 2 << "" << true;
+}
+
+void CliTest::refusals()
+{
+  QFETCH(QStringList, args);
+  QFETCH(int, limit);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("Edato13.txt");
+  QFile::copy(kSample, path);
+  if (args.first() == "pronostico" || args.first() == "estadistica")
+    QCOMPARE(vaticor::runCommandLine({path, "guardar", "--numero", "5", "1/20/todo"}).exitCode, 0);
+  const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+  vaticor::CommandLineResult result;
+  {
+    std::optional<testing::FileSizeLimit> full;
+    if (limit)
+      full.emplace(limit);
+    result = vaticor::runCommandLine(QStringList{path} + args);
+  }
+  QTEST(result.exitCode, "exitCode");
+  QFETCH(QString, message);
+  if (!message.isEmpty())
+    QVERIFY2(result.lines.contains(message), qPrintable(result.lines.join('\n')));
+  QCOMPARE(testing::readAll(path), testing::readAll(kSample));
+  if (limit) // nothing new is left behind by a failed write
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
 }
 
 QTEST_GUILESS_MAIN(CliTest)

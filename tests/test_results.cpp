@@ -3,6 +3,7 @@
 // a real HTTP server on this machine. A failed step never harms the file.
 #include "TestSeasons.h"
 #include "output/CommandLine.h"
+#include "season/SeasonFile.h"
 #include "ui/QtHttp.h"
 
 #include <QProcess>
@@ -206,9 +207,284 @@ private slots:
     s.form->season.setRecord(970, "ŁÓDŹ1");
     s.moveTo(20);
     s.enter(QString(20, '1'), "3842");
-    QVERIFY(s.lastMessage().startsWith("No se ha guardado la temporada"));
+    QVERIFY(s.lastMessage().startsWith(" Temporada no salvada!\r\nNo se ha guardado la temporada"));
     QCOMPARE(s.form->season.record(1013), QString("2042"));
     QCOMPARE(readAll(s.path()), readAll(testing::samplePath("Edato13.txt")));
+  }
+
+  // The entry stores results only on the matches it shows.
+  void entryFollowsTheJornadaBox()
+  {
+    RealSeason s;
+    s.moveTo(1);
+    vaticor::Qmodelop &q = *s.form;
+    q.Text1.text = "2"; // typed in the box; the list still shows jornada 1
+    s.scripted.messages.answers = {MessageAnswer::Cancel};
+    q.Text2_KeyPress(13);
+    QVERIFY(q.entryOpen);
+    QCOMPARE(int(q.shownJornada), 2);
+    const QString firstLine = q.List1.item(2);
+    const int h = q.teamNumberOf(firstLine.mid(3, 5)), a = q.teamNumberOf(firstLine.mid(9, 5));
+    QCOMPARE(q.season.cell(1, h, a).left(2), QString("02")); // jornada 2's first match
+    q.Text4.text = "55" + q.Text4.text.mid(2);
+    q.Text4_KeyPress(13);
+    QCOMPARE(q.season.cell(1, h, a), QString("0255"));
+  }
+
+  void entryRefused_data()
+  {
+    QTest::addColumn<QString>("box");     // the jornada box when Enter stores
+    QTest::addColumn<QString>("typed");   // the results line
+    QTest::addColumn<QString>("message"); // its beginning
+    QTest::newRow("box moved on") << "21" << QString(20, '1') << " La lista muestra los partidos de la jornada 20 y la casilla dice 21.";
+    QTest::newRow("box emptied") << "" << QString(20, '1') << " La casilla de la jornada dice «»: escriba una jornada de 1 a 38.";
+    QTest::newRow("box past the season") << "39" << QString(20, '1') << " La casilla de la jornada dice «39»";
+    QTest::newRow("results short") << "20" << "1111" << " Faltan resultados: se esperan 20 caracteres, dos por partido";
+  }
+
+  // Nothing typed is dropped without a word: the entry stays open with it.
+  void entryRefused()
+  {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    RealSeason s;
+    s.moveTo(20);
+    vaticor::Qmodelop &q = *s.form;
+    const season::Season before = q.season;
+    q.Text2_KeyPress(13);
+    q.Text1.text = box;
+    q.Text4.text = typed;
+    q.Text4_KeyPress(13);
+    QFETCH(QString, message);
+    QVERIFY2(s.lastMessage().startsWith(message), qPrintable(s.lastMessage()));
+    QVERIFY(q.entryOpen && q.Frame10.visible);
+    QCOMPARE(q.Text4.text, typed);
+    QCOMPARE(testing::seasonBytes(q.season), testing::seasonBytes(before));
+    QVERIFY(q.operationFailed);
+  }
+
+  // A new season at "00", or a box outside the season: Enter says what to do.
+  void entryNeedsAJornada_data()
+  {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("new season at 00") << "0000" << "";
+    QTest::newRow("box 00") << "0505" << "00";
+    QTest::newRow("box past the season") << "0505" << "40";
+  }
+
+  void entryNeedsAJornada()
+  {
+    QFETCH(QString, stored);
+    QFETCH(QString, box);
+    testing::TestSeason t(20, 22);
+    t.setCurrentJornadas(stored);
+    FormFixture f;
+    QVERIFY(f.load(t));
+    if (!box.isEmpty())
+      f.form->Text1.text = box;
+    QCOMPARE(f.form->Text1.text.left(2), box.isEmpty() ? QString("00") : box);
+    f.form->Text2_KeyPress(13);
+    QVERIFY(!f.form->entryOpen && !f.form->Frame10.visible);
+    QCOMPARE(f.scripted.messages.shown.value(0).text,
+             QString(" Escriba primero en la casilla de la jornada la jornada que desea actualizar (de 1 a 38),\r\n"
+                     " o llegue a ella con + y - en la casilla negra; después pulse ENTER."));
+  }
+
+  void archiveChecks_data()
+  {
+    QTest::addColumn<int>("teams2");
+    QTest::addColumn<QString>("jornadas");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no 2ª: 00 saves") << 0 << "0500" << " Temporada salvada!";
+    QTest::newRow("no 2ª: 01 refused") << 0 << "0501"
+                                      << " Temporada no salvada!\r\n La 2ª División no tiene equipos: su jornada es 00.";
+    QTest::newRow("99 past 38") << 0 << "9900"
+                               << " Temporada no salvada!\r\n La 1ª División tiene 38 jornadas: 99 no vale.";
+    QTest::newRow("43 past 42 of 2ª") << 22 << "0543"
+                                     << " Temporada no salvada!\r\n La 2ª División tiene 42 jornadas: 43 no vale.";
+    QTest::newRow("last jornadas") << 22 << "3842" << " Temporada salvada!";
+  }
+
+  void archiveChecks()
+  {
+    QFETCH(int, teams2);
+    QFETCH(QString, jornadas);
+    testing::TestSeason t(20, teams2);
+    t.setCurrentJornadas(teams2 ? "0505" : "0500");
+    FormFixture f;
+    QVERIFY(f.load(t));
+    const QByteArray before = readAll(f.folder() + "Edato14.txt");
+    f.form->jornada = 5;
+    f.form->showDivision();
+    f.form->Text2_KeyPress(13);
+    f.form->Text4.text = QString(20, '1');
+    f.form->Text4_KeyPress(13); // stored; OK to the archive question
+    f.form->Text4.text = jornadas;
+    f.form->Text4_KeyPress(13);
+    QTEST(f.scripted.messages.shown.last().text, "message");
+    const bool saved = f.scripted.messages.shown.last().text == " Temporada salvada!";
+    QCOMPARE(readAll(f.folder() + "Edato14.txt") == before, !saved);
+    QCOMPARE(f.form->resultsUnsaved, !saved);
+    if (saved) { // and it reads back
+      QString error;
+      QVERIFY2(season::readSeasonFile(f.folder() + "Edato14.txt", &error), qPrintable(error));
+    }
+  }
+
+  // The general standings show the saved results at once.
+  void standingsAfterSave()
+  {
+    testing::TestSeason t(4, 4);
+    FormFixture f;
+    QVERIFY(f.load(t));
+    f.form->jornada = 1;
+    f.form->showDivision();
+    QCOMPARE(f.form->tablag.text(1, 2).left(2), QString(" 0"));
+    f.form->Text2_KeyPress(13);
+    f.form->Text4.text = "3021";
+    f.form->Text4_KeyPress(13);
+    f.form->Text4.text = "0101";
+    f.form->Text4_KeyPress(13);
+    QCOMPARE(f.scripted.messages.shown.last().text, QString(" Temporada salvada!"));
+    QCOMPARE(f.form->tablag.text(1, 2).left(2), QString(" 3"));
+    QCOMPARE(f.form->tablag.text(2, 2).left(2), QString(" 3"));
+    QCOMPARE(f.form->tablag.text(4, 2).left(2), QString(" 0"));
+  }
+
+  // A disk that fills up while the season is saved: the file stays byte for
+  // byte, memory keeps the typed results to be saved again, the user is told
+  // which file and why.
+  void fullDisk()
+  {
+    RealSeason s;
+    s.moveTo(20);
+    vaticor::Qmodelop &q = *s.form;
+    q.Text2_KeyPress(13);
+    q.Text4.text = QString(20, '1');
+    q.Text4_KeyPress(13);
+    q.Text4.text = "3842";
+    {
+      testing::FileSizeLimit full(4096);
+      q.Text4_KeyPress(13);
+    }
+    QVERIFY2(s.lastMessage().startsWith(" Temporada no salvada!\r\nError al escribir el archivo " + s.path() + ": "),
+             qPrintable(s.lastMessage()));
+    QCOMPARE(readAll(s.path()), readAll(testing::samplePath("Edato13.txt")));
+    QVERIFY(q.resultsUnsaved);
+    QCOMPARE(q.season.record(1013), QString("2042")); // as before the jornadas line was typed
+    // No temporary file is left; the lock stays while the results are unsaved.
+    QCOMPARE(QDir(s.folder()).entryList({"Edato13.txt*"}, QDir::Files | QDir::Hidden),
+             (QStringList{"Edato13.txt", "Edato13.txt.lock"}));
+  }
+
+  void unsavedResultsAsked_data()
+  {
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("goesOn"); // the load or the exit happens
+    QTest::newRow("load, Guardar") << "load" << MessageAnswer::Yes << true << true;
+    QTest::newRow("load, Descartar") << "load" << MessageAnswer::No << false << true;
+    QTest::newRow("load, Cancelar") << "load" << MessageAnswer::Cancel << false << false;
+    QTest::newRow("exit, Guardar") << "exit" << MessageAnswer::Yes << true << true;
+    QTest::newRow("exit, Cancelar") << "exit" << MessageAnswer::Cancel << false << false;
+    QTest::newRow("download, Cancelar") << "download" << MessageAnswer::Cancel << false << false;
+  }
+
+  void unsavedResultsAsked()
+  {
+    QFETCH(QString, road);
+    QFETCH(MessageAnswer, answer);
+    QFETCH(bool, saved);
+    QFETCH(bool, goesOn);
+    RealSeason s;
+    QFile::copy(testing::samplePath("Edato14.txt"), s.folder() + "Edato14.txt");
+    s.moveTo(20);
+    vaticor::Qmodelop &q = *s.form;
+    s.scripted.messages.answers = {MessageAnswer::Cancel}; // no archive now
+    q.Text2_KeyPress(13);
+    q.Text4.text = QString(20, '1');
+    q.Text4_KeyPress(13);
+    QVERIFY(q.resultsUnsaved);
+    s.scripted.messages.answers = {answer, MessageAnswer::Ok};
+    s.scripted.fileDialog.choices = {s.folder() + "Edato14.txt"};
+    FixedReply http;
+    http.reply = {true, 404, QByteArray(), QString()};
+    q.services.http = &http;
+    const int before = s.scripted.messages.shown.size();
+    if (road == "load")
+      q.mnuaCargar_Click();
+    else if (road == "exit")
+      q.mnuSalir_Click();
+    else
+      q.mnuActTI_Click();
+    const controls::RecordedMessage asked = s.scripted.messages.shown.value(before);
+    QCOMPARE(asked.title, QString("Resultados sin guardar"));
+    QCOMPARE(asked.buttons, controls::MessageButtons::SaveDiscardCancel);
+    QVERIFY(asked.text.startsWith("Hay resultados escritos que no se han guardado en " + s.path()));
+    QCOMPARE(readAll(s.path()) != readAll(testing::samplePath("Edato13.txt")), saved);
+    if (road == "load")
+      QCOMPARE(q.seasonFilePath == s.folder() + "Edato14.txt", goesOn);
+    if (road == "exit")
+      QCOMPARE(q.endRequested, goesOn);
+    if (road == "download")
+      QVERIFY(http.urls.isEmpty());
+    QCOMPARE(q.resultsUnsaved, !goesOn);
+  }
+
+  // Downloads ask before they replace a file the player has.
+  void downloadAsksFirst_data()
+  {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("season") << 1 << "Edato10.txt" << "La descarga reemplazará la temporada guardada en ";
+    QTest::newRow("forecasts") << 2 << "gprono10.txt" << "La descarga reemplazará los pronósticos guardados en ";
+  }
+
+  void downloadAsksFirst()
+  {
+    QFETCH(int, mode);
+    QFETCH(QString, file);
+    RealSeason s;
+    s.scripted.clock.date = QDate(2009, 9, 2);
+    testing::writeAll(s.folder() + file, "mine");
+    FixedReply http;
+    http.reply = {true, 200, readAll(testing::samplePath("Edato14.txt")), QString()};
+    s.form->services.http = &http;
+    s.scripted.messages.answers = {MessageAnswer::Cancel};
+    mode == 1 ? s.form->mnuActTI_Click() : s.form->mnuActGI_Click();
+    QFETCH(QString, question);
+    QCOMPARE(s.scripted.messages.shown.value(0).text, question + s.folder() + file + ".\r\n¿Desea continuar?");
+    QVERIFY(http.urls.isEmpty());
+    QCOMPARE(readAll(s.folder() + file), QByteArray("mine"));
+  }
+
+  // A second copy of the program does not write a season open for entry here.
+  void secondCopy()
+  {
+    RealSeason s;
+    s.moveTo(20);
+    s.form->Text2_KeyPress(13);
+    QVERIFY(s.form->entryOpen);
+    // The other copy: the companion entering the same jornada.
+    QProcess other;
+    other.start(VATICOR_CLI, {s.path(), "--jornada", "20", "jornada", "--resultados", QString(20, '1'), "--actuales", "3842"});
+    QVERIFY(other.waitForFinished(20000));
+    QVERIFY(other.exitCode() != 0);
+    QVERIFY2(other.readAllStandardOutput().contains("está abierta para actualizar en otra copia de Vaticor"),
+             "the other copy is told why");
+    QCOMPARE(readAll(s.path()), readAll(testing::samplePath("Edato13.txt")));
+    // Once this copy has saved, the other may write.
+    s.form->Text4.text = s.form->Text4.text; // the results as they were
+    s.form->Text4_KeyPress(13);
+    s.form->Text4.text = "3842";
+    s.form->Text4_KeyPress(13);
+    QCOMPARE(s.lastMessage(), QString(" Temporada salvada!"));
+    other.start(VATICOR_CLI, {s.path(), "--jornada", "20", "jornada", "--resultados", "11113211053220212020", "--actuales", "3842"});
+    QVERIFY(other.waitForFinished(20000));
+    QCOMPARE(other.exitCode(), 0);
   }
 
   void downloads_data()
@@ -286,11 +562,13 @@ private slots:
     QCOMPARE(s.scripted.messages.shown[1].text, QString("Actualización Realizada"));
     QCOMPARE(readAll(s.folder() + "Edato14.txt"), readAll(testing::samplePath("Edato14.txt")) + "\r\n");
     QVERIFY(s.form->archivePending);
-    // A file the server does not have changes nothing.
+    // A file the server does not have changes nothing (the user was asked
+    // before the season of that name could be replaced).
     QFile::remove(site.filePath("Edato14.txt"));
     s.form->mnuActTI_Click();
-    QTRY_COMPARE_WITH_TIMEOUT(s.scripted.messages.shown.size(), 3, 10000);
-    QCOMPARE(s.scripted.messages.shown[2].text, QString("Actualización NO Realizada"));
+    QTRY_COMPARE_WITH_TIMEOUT(s.scripted.messages.shown.size(), 4, 10000);
+    QVERIFY(s.scripted.messages.shown[2].text.startsWith("La descarga reemplazará la temporada guardada en "));
+    QCOMPARE(s.scripted.messages.shown[3].text, QString("Actualización NO Realizada"));
     QCOMPARE(readAll(s.folder() + "Edato14.txt"), readAll(testing::samplePath("Edato14.txt")) + "\r\n");
   }
 };

@@ -485,8 +485,6 @@ private slots:
     QTest::addColumn<QString>("boxes"); // Text1, Text3, Text2
     QTest::newRow("1ª at 30 to 2ª at 33") << "2533" << 30 << 1 << 2 << 33 << "33 33 U";
     QTest::newRow("back to 1ª at its stored 25") << "2533" << 30 << 2 << 1 << 25 << "25 26 T";
-    QTest::newRow("45 in 22 teams shown as 42") << "1045" << 0 << 1 << 2 << 42 << "42 42 U";
-    QTest::newRow("45 in 20 teams shown as 38") << "4512" << 0 << 2 << 1 << 38 << "38 39 T";
     // The team history brings the box inside the season.
     QTest::newRow("stored 00 lists jornada 1") << "2500" << 0 << 1 << 2 << 1 << "01 1 U";
   }
@@ -539,7 +537,6 @@ private slots:
     QTest::addColumn<bool>("shown"); // the display follows the new division
     QTest::newRow("to 2ª at its stored 33") << "2533" << 1 << 2 << 33 << true;
     QTest::newRow("and back to 1ª at 25") << "2533" << 2 << 1 << 25 << true;
-    QTest::newRow("stored 45: display left as it was") << "1045" << 1 << 2 << 42 << false;
     QTest::newRow("stored 00: display left as it was") << "1000" << 1 << 2 << 0 << false;
   }
 

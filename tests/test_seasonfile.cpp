@@ -106,6 +106,11 @@ private slots:
     QTest::newRow("repeated name") << realWithLine(992, "\"ALAVÉ\"") << "del equipo 2 de 2ª División está repetido.";
     QTest::newRow("name with a dash") << realWithLine(969, "\"AL-ME\"") << "no puede llevar el guion «-».";
     QTest::newRow("24 teams") << realWithLine(1014, "\"2024\"") << "Registro 1014 (línea 1014): el número de equipos";
+    QTest::newRow("1ª played past its 38 jornadas") << realWithLine(1013, "\"9942\"")
+                                               << "Registro 1013 (línea 1013): las jornadas actuales «9942» dicen 99 en la 1ª "
+                                                  "División, que juega 38 jornadas.";
+    QTest::newRow("2ª played past its 42 jornadas") << realWithLine(1013, "\"3843\"")
+                                               << "dicen 43 en la 2ª División, que juega 42 jornadas.";
     QTest::newRow("jornadas in letters") << realWithLine(1013, "\"38AB\"")
                                          << "Registro 1013 (línea 1013): las jornadas actuales «38AB» deben ser cuatro "
                                             "cifras, dos por división (por ejemplo 0909).";

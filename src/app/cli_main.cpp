@@ -10,7 +10,7 @@ int main(int argc, char **argv)
   QStringList args = app.arguments();
   args.removeFirst();
   const vaticor::CommandLineResult result = vaticor::runCommandLine(args);
-  if (result.exitCode != 0) {
+  if (result.exitCode != 0 && result.lines.isEmpty()) {
     std::fputs(result.error.toUtf8().constData(), stderr);
     return result.exitCode;
   }
@@ -25,5 +25,7 @@ int main(int argc, char **argv)
     std::fputs("vaticor-cli: no se ha podido escribir la salida\n", stderr);
     return 3;
   }
-  return 0;
+  // A refusal: what the program answered is printed, and the exit tells it.
+  std::fputs(result.error.toUtf8().constData(), stderr);
+  return result.exitCode;
 }

@@ -13,7 +13,8 @@
 namespace controls {
 
 enum class MessageIcon { None, Information, Exclamation, Critical, Question };
-enum class MessageButtons { Ok, OkCancel, YesNoCancel, YesNo };
+// SaveDiscardCancel: "Guardar" answers Yes, "Descartar" No, "Cancelar" Cancel.
+enum class MessageButtons { Ok, OkCancel, YesNoCancel, YesNo, SaveDiscardCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 class MessageService {

@@ -25,7 +25,9 @@ bool SystemFileInfo::exists(const QString &path) const
 MessageAnswer MessageLog::show(const QString &text, const QString &title, MessageIcon, MessageButtons buttons)
 {
   messages.append({text, title});
-  return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes
+  return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ||
+                 buttons == MessageButtons::SaveDiscardCancel
+             ? MessageAnswer::Yes
                                                                                     : MessageAnswer::Ok;
 }
 

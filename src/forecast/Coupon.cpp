@@ -75,7 +75,7 @@ void Qmodelop::showCouponPanel()
 void Qmodelop::Command13_Click()
 {
   if (val(Text3.text) < 1) {
-    services.messages->show(QStringLiteral(" Por favor introduzca el") + kBreak +
+    refuse(QStringLiteral(" Por favor introduzca el") + kBreak +
                                 QStringLiteral("nº de la Quiniela futbolística ") + kBreak +
                                 QStringLiteral("en la casilla rosa"),
                             QStringLiteral("Falta Nº de Quiniela"), controls::MessageIcon::Information);
@@ -125,7 +125,7 @@ void Qmodelop::List1_Click()
 
   if (wholeJornadaMode) {
     if (List12[0].count() <= 4) {
-      services.messages->show(QStringLiteral("Debe obtener previamente la Clasificación de la división actual"),
+      refuse(QStringLiteral("Debe obtener previamente la Clasificación de la división actual"),
                               QStringLiteral(" Pronóstico!!"), controls::MessageIcon::Exclamation);
       return;
     }
@@ -437,7 +437,7 @@ void Qmodelop::mnuProMmnu_Click()
 void Qmodelop::Text1_Click()
 {
   if (Text1.text.size() < 2) {
-    services.messages->show(QStringLiteral("Por favor dos ") + kBreak + QStringLiteral(" dígitos!!"),
+    refuse(QStringLiteral("Por favor dos ") + kBreak + QStringLiteral(" dígitos!!"),
                             QStringLiteral(" "), controls::MessageIcon::Information);
     return;
   }
@@ -472,7 +472,7 @@ void Qmodelop::Text2_KeyPress(int keyAscii)
 {
   Text2.text.clear();
   if (keyAscii != 43 && keyAscii != 45 && keyAscii != 13 && keyAscii != 98 && keyAscii != 99) {
-    services.messages->show(QStringLiteral(" Debe ser +/- +/-1,   b/c +/-5"), QStringLiteral("¡¡Letra incorrecta!!"),
+    refuse(QStringLiteral(" Debe ser +/- +/-1,   b/c +/-5"), QStringLiteral("¡¡Letra incorrecta!!"),
                             controls::MessageIcon::Critical);
     focusedControl = QStringLiteral("Text2");
     return;

@@ -140,17 +140,20 @@ void Qmodelop::Command22_Click()
 
   const QString path = forecastStorePath();
   auto failed = [this] {
-    services.messages->show(QStringLiteral(" Solo se pueden guardar 59") + kBreak +
-                                QStringLiteral(" Pronosticos/Temporada, como máximo.!"),
-                            QStringLiteral("Máximo de Pronósticos 59!!"), controls::MessageIcon::Information);
+    refuse(QStringLiteral(" Solo se pueden guardar 59") + kBreak + QStringLiteral(" Pronosticos/Temporada, como máximo.!"),
+           QStringLiteral("Máximo de Pronósticos 59!!"), controls::MessageIcon::Information);
+  };
+  // A store that could not be written is told as such, not as a full store.
+  auto notWritten = [this](const QString &error) {
+    refuse(error, QStringLiteral("Guarda Pronóstico!!"), controls::MessageIcon::Critical);
   };
   if (!fileExists(path)) {
     services.messages->show(QStringLiteral(" ") + kBreak + QStringLiteral(" Se procede a crearlo"),
                             QStringLiteral("File ") + QFileInfo(path).fileName() + QStringLiteral(" No creado.!!"),
                             controls::MessageIcon::Information);
-    if (!text::writeFileAtomically(path, forecast::storeBytes(forecast::newStore(), forecast::kStoreSlots))
-             .isEmpty())
-      return failed();
+    const QString error = text::writeFileAtomically(path, forecast::storeBytes(forecast::newStore(), forecast::kStoreSlots));
+    if (!error.isEmpty())
+      return notWritten(error);
   }
   const std::optional<QByteArray> bytes = readFile(path);
   std::optional<forecast::StoreSlots> store = bytes ? forecast::parseStore(*bytes, nullptr) : std::nullopt;
@@ -171,8 +174,9 @@ void Qmodelop::Command22_Click()
   }
   store->numbers[n - 1] = n;
   store->codes[n - 1] = code;
-  if (!text::writeFileAtomically(path, forecast::storeBytes(*store, std::max(lines, n))).isEmpty())
-    return failed();
+  const QString error = text::writeFileAtomically(path, forecast::storeBytes(*store, std::max(lines, n)));
+  if (!error.isEmpty())
+    return notWritten(error);
   services.messages->show(QStringLiteral(" Pronóstico nº ") + Text5.text + QStringLiteral(" Guardado!"),
                           QStringLiteral("Guarda Pronóstico!!"), controls::MessageIcon::Information);
 }
@@ -198,7 +202,7 @@ void Qmodelop::checkForecastSlot(int n)
   const std::optional<QByteArray> bytes = readFile(forecastStorePath());
   const std::optional<forecast::StoreSlots> store = bytes ? forecast::parseStore(*bytes, nullptr) : std::nullopt;
   if (!store) {
-    services.messages->show(QStringLiteral(" No existe archivo de pronósticos") + kBreak +
+    refuse(QStringLiteral(" No existe archivo de pronósticos") + kBreak +
                                 QStringLiteral("  en esta Temporada.") + kBreak + QStringLiteral("  Debe Crearlo!") +
                                 kBreak + QStringLiteral("  Para ello debe guardar") + kBreak +
                                 QStringLiteral(" el Pronóstico actual.") + kBreak,
@@ -209,10 +213,10 @@ void Qmodelop::checkForecastSlot(int n)
   if (n >= 1 && n <= count) {
     const QString matches = mid(store->codes[n - 1], 8, 5);
     if (matches == QStringLiteral("11111") || matches == QString(5, u' '))
-      services.messages->show(QStringLiteral("Pronostico incorrecto!") + kBreak + QStringLiteral(" Puede sobreescribirlo"),
+      refuse(QStringLiteral("Pronostico incorrecto!") + kBreak + QStringLiteral(" Puede sobreescribirlo"),
                               QStringLiteral("Pronóstico Nº") + QString::number(n), controls::MessageIcon::Information);
   } else {
-    services.messages->show(kBreak + QStringLiteral("No Existe!!"),
+    refuse(kBreak + QStringLiteral("No Existe!!"),
                             QStringLiteral("Pronóstico Nº") + fmt(n, QStringLiteral("@@")),
                             controls::MessageIcon::Information);
   }
@@ -227,13 +231,13 @@ void Qmodelop::Command32_Click()
   const std::optional<QByteArray> bytes = readFile(forecastStorePath());
   const std::optional<forecast::StoreSlots> store = bytes ? forecast::parseStore(*bytes, nullptr) : std::nullopt;
   if (!numeric || !store || forecastNumber > store->numbers.size()) {
-    services.messages->show(kBreak + QStringLiteral("No Existe!!") + kBreak + QStringLiteral(" Corrija el nº de pronóstico!!"),
+    refuse(kBreak + QStringLiteral("No Existe!!") + kBreak + QStringLiteral(" Corrija el nº de pronóstico!!"),
                             QStringLiteral("Pronóstico Nº") + fmt(forecastNumber, QStringLiteral("@@")),
                             controls::MessageIcon::Information);
     return;
   }
   if (forecastNumber < 1 || store->numbers[forecastNumber - 1] < 1) {
-    services.messages->show(kBreak + QStringLiteral("No Existe!!") + kBreak + QStringLiteral(" Primero debe guardarlo!"),
+    refuse(kBreak + QStringLiteral("No Existe!!") + kBreak + QStringLiteral(" Primero debe guardarlo!"),
                             QStringLiteral("Pronóstico Nº") + QString::number(forecastNumber),
                             controls::MessageIcon::Information);
     Text5.text = fmt(forecastNumber, QStringLiteral("@@"));
@@ -266,7 +270,7 @@ bool Qmodelop::loadStoredForecast(const QString &code, int number)
   List14.clear();
   wholeJornadaMode = false;
   if (number < 1) {
-    services.messages->show(kBreak + QStringLiteral("No Existe!!"),
+    refuse(kBreak + QStringLiteral("No Existe!!"),
                             QStringLiteral("Pronóstico Nº") + QString::number(forecastNumber),
                             controls::MessageIcon::Information);
     Frame13.visible = false;

@@ -175,6 +175,8 @@ QString Qmodelop::sistemas_Export()
   for (const forecast::Column &c : sistemas.columns)
     content += forecast::columnText(c) + kBreak;
   const QString error = text::writeFileAtomically(path, content.toLatin1());
+  if (!error.isEmpty())
+    operationFailed = true;
   services.messages->show(error.isEmpty() ? QStringLiteral("Columnas guardadas en ") + path : error,
                           QStringLiteral("Sistemas"), error.isEmpty() ? controls::MessageIcon::Information
                                                                       : controls::MessageIcon::Critical);
@@ -184,7 +186,7 @@ QString Qmodelop::sistemas_Export()
 void Qmodelop::mnuFiabilidad_Click()
 {
   if (seasonFilePath.isEmpty()) {
-    services.messages->show(QStringLiteral("Cargue primero una temporada."), QStringLiteral("Fiabilidad"),
+    refuse(QStringLiteral("Cargue primero una temporada."), QStringLiteral("Fiabilidad"),
                             controls::MessageIcon::Information);
     return;
   }
@@ -219,7 +221,7 @@ void Qmodelop::sistemas_Check()
     result[k - 1] = h > a ? '1' : h == a ? 'X' : '2';
   }
   if (!missing.isEmpty()) {
-    services.messages->show(QStringLiteral("Faltan los resultados de los partidos ") + missing.join(QStringLiteral(", ")) +
+    refuse(QStringLiteral("Faltan los resultados de los partidos ") + missing.join(QStringLiteral(", ")) +
                                 QStringLiteral(".") + kBreak + QStringLiteral(" Actualice la jornada y vuelva a escrutar."),
                             QStringLiteral("Escrutinio"), controls::MessageIcon::Information);
     return;

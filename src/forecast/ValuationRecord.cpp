@@ -207,7 +207,7 @@ void Qmodelop::Command29_Click()
 
   const QString path = valuationRecordPath();
   auto failed = [this](const QString &error) {
-    services.messages->show(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
+    refuse(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
   };
   if (!fileExists(path)) {
     services.messages->show(QStringLiteral(" ") + kBreak + QStringLiteral(" Se procede a crearlo"),

@@ -36,29 +36,31 @@ QString readText(const QString &path, QString *error)
 bool Qmodelop::importLeagueTexts(const QString &first, const QString &firstName, const QString &second,
                                  const QString &secondName)
 {
-  auto refuse = [this](const QString &why) {
-    services.messages->show(why, kTitle, controls::MessageIcon::Critical);
+  auto fail = [this](const QString &why) {
+    refuse(why, kTitle, controls::MessageIcon::Critical);
     return false;
   };
   QString error;
   const std::optional<import::NameTable> names =
       import::NameTable::read(workDir + QStringLiteral("nombres.csv"), &error);
   if (!names)
-    return refuse(error);
+    return fail(error);
   const std::optional<import::LeagueFile> league = import::readLeagueFile(first, firstName, &error);
   if (!league)
-    return refuse(error);
+    return fail(error);
   const int digits = league->seasonDigits;
   if (digits < 0)
-    return refuse(QStringLiteral("%1: el título no dice la temporada (por ejemplo «= Spain Primera División 2025/26»).")
+    return fail(QStringLiteral("%1: el título no dice la temporada (por ejemplo «= Spain Primera División 2025/26»).")
                       .arg(firstName));
   const std::optional<import::ImportedSeason> imported =
       import::importTexts(first, firstName, second, secondName, *names, &error);
   if (!imported)
-    return refuse(error.startsWith(QStringLiteral("Estos clubes"))
+    return fail(error.startsWith(QStringLiteral("Estos clubes"))
                       ? error + QStringLiteral("\nTabla de nombres: ") + workDir + QStringLiteral("nombres.csv")
                       : error);
   const QString path = workDir + QStringLiteral("Edato") + text::fmt(digits, QStringLiteral("00")) + QStringLiteral(".txt");
+  if (!settleUnsavedResults(QStringLiteral("reemplazar la temporada")))
+    return false;
   if (fileExists(path)) {
     const controls::MessageAnswer answer = services.messages->show(
         QStringLiteral("Ya existe %1.\r\n¿Desea reemplazarlo por la temporada importada?").arg(QFileInfo(path).fileName()),
@@ -68,7 +70,7 @@ bool Qmodelop::importLeagueTexts(const QString &first, const QString &firstName,
   }
   error = season::writeSeasonFile(path, imported->season);
   if (!error.isEmpty())
-    return refuse(error);
+    return fail(error);
   if (!loadSeason(path))
     return false;
   QStringList lines = import::importSummary(*imported);
@@ -94,7 +96,7 @@ void Qmodelop::mnuImportar_Click()
   const QString firstText = readText(first, &error);
   const QString secondText = second.isEmpty() ? QString() : readText(second, &error);
   if (!error.isEmpty()) {
-    services.messages->show(error, kTitle, controls::MessageIcon::Critical);
+    refuse(error, kTitle, controls::MessageIcon::Critical);
     return;
   }
   importLeagueTexts(firstText, QFileInfo(first).fileName(), secondText, QFileInfo(second).fileName());
@@ -110,14 +112,18 @@ QString Qmodelop::openfootballSeasonFolder() const
 
 void Qmodelop::mnuActualizarTemporada_Click()
 {
-  if (!services.http || downloading)
+  if (!services.http)
+    return;
+  if (downloading)
+    return refuseSecondDownload();
+  if (!settleUnsavedResults(QStringLiteral("traer la temporada de internet")))
     return;
   const QString folder = openfootballBase + openfootballSeasonFolder() + u'/';
   downloading = true;
   services.http->get(folder + QStringLiteral("1-liga.txt"), [this, folder](const controls::HttpReply &first) {
     auto failed = [this](const QString &why) {
       downloading = false;
-      services.messages->show(QStringLiteral("Actualización NO Realizada\r\n") + why, QStringLiteral("Vaticor"),
+      refuse(QStringLiteral("Actualización NO Realizada\r\n") + why, QStringLiteral("Vaticor"),
                               controls::MessageIcon::Critical);
     };
     if (!first.completed || first.status != 200)

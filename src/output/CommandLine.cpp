@@ -49,6 +49,15 @@ CommandLineResult failure(int code, const QString &error)
   return r;
 }
 
+CommandLineResult refusedIfFailed(const Qmodelop &form, CommandLineResult result)
+{
+  if (form.operationFailed) {
+    result.exitCode = kExitRefused;
+    result.error = QStringLiteral("vaticor-cli: la operación no se ha realizado\n");
+  }
+  return result;
+}
+
 } // namespace
 
 
@@ -279,6 +288,7 @@ CommandLineResult runCommandLine(const QStringList &args)
       return result;
     }
     form.Text5.text = QString::number(*number);
+    form.operationFailed = false;
     if (view == QStringLiteral("guardar")) {
       form.Command22_Click();
     } else if (view != QStringLiteral("quiniela")) {
@@ -291,7 +301,7 @@ CommandLineResult runCommandLine(const QStringList &args)
       result.lines.append(m.title);
       result.lines += QString(m.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
     }
-    return result;
+    return refusedIfFailed(form, result);
   }
   if (division && *division == 2)
     form.Command6_Click();
@@ -315,6 +325,7 @@ CommandLineResult runCommandLine(const QStringList &args)
   if (entry) {
     // The key box's Enter opens the entry; Enter stores the results typed
     // (the archive question answered OK); Enter on the jornadas line writes the file.
+    form.operationFailed = false;
     form.Text2_KeyPress(13);
     form.Text4.text = *results;
     form.Text4_KeyPress(13);
@@ -328,7 +339,10 @@ CommandLineResult runCommandLine(const QStringList &args)
       result.lines += QString(m.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
     }
     result.lines += viewLines(form, view);
-    return result;
+    // Results that were not stored, or stored but not saved, are no success.
+    if (form.resultsUnsaved)
+      form.operationFailed = true;
+    return refusedIfFailed(form, result);
   }
   if (printing || view == QStringLiteral("exportar")) {
     using Step = void (Qmodelop::*)();

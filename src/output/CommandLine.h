@@ -6,6 +6,11 @@
 
 namespace vaticor {
 
+// Exit codes: 1 a call that does not read, 2 a season that does not load,
+// 3 output that could not be written, 4 an operation the program refused
+// (its messages are the lines printed).
+constexpr int kExitRefused = 4;
+
 struct CommandLineResult {
   int exitCode = 0;
   QStringList lines; // the view, on success

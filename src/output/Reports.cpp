@@ -33,7 +33,7 @@ void Qmodelop::reportEnded(const QString &error, bool tellFailure)
   blankLineCount = 0;
   Command14.caption = QStringLiteral(" Salto 5  ") + fmt(blankLineCount, QStringLiteral(" 00"));
   if (!error.isEmpty() && tellFailure)
-    services.messages->show(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
+    refuse(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
 }
 
 void Qmodelop::Command14_Click()
@@ -308,7 +308,7 @@ void Qmodelop::Label43_Click()
   reportEnded(QString(), false);
   p.setOrientation(1);
   if (!error.isEmpty())
-    services.messages->show(QStringLiteral("Error al imprimir el pronóstico: ") + error, QStringLiteral("Vaticor"),
+    refuse(QStringLiteral("Error al imprimir el pronóstico: ") + error, QStringLiteral("Vaticor"),
                             controls::MessageIcon::Critical);
 }
 
@@ -349,12 +349,21 @@ QString Qmodelop::Label37_Click()
   // Earlier exports stay: the file is rewritten whole with the block added.
   const QString path = workDir + QStringLiteral("Qhistorial.TXT");
   QFile old(path);
-  QByteArray bytes = old.open(QIODevice::ReadOnly) ? old.readAll() : QByteArray();
-  old.close();
+  QByteArray bytes;
+  if (old.exists()) {
+    // An export that cannot be read back is not rewritten without it.
+    if (!old.open(QIODevice::ReadOnly)) {
+      const QString error = QStringLiteral("No se puede leer el archivo %1: %2").arg(path, old.errorString());
+      refuse(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
+      return error;
+    }
+    bytes = old.readAll();
+    old.close();
+  }
   bytes += text::encodeWindows1252(block);
   const QString error = text::writeFileAtomically(path, bytes);
   if (!error.isEmpty())
-    services.messages->show(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
+    refuse(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
   return error;
 }
 

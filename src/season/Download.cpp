@@ -7,6 +7,8 @@
 #include "text/SequentialFile.h"
 #include "text/TextRules.h"
 
+#include <QDir>
+
 namespace vaticor {
 
 // No public update server exists yet; the season can be brought up to date
@@ -15,14 +17,41 @@ const QString kUpdateServer = QStringLiteral("https://actualizaciones.vaticor.in
 
 void Qmodelop::mnuActTI_Click()
 {
+  if (downloading)
+    return refuseSecondDownload();
   transferMode = 1;
+  if (!settleUnsavedResults(QStringLiteral("descargar la temporada")) || !confirmReplacing())
+    return;
   requestDownload();
 }
 
 void Qmodelop::mnuActGI_Click()
 {
+  if (downloading)
+    return refuseSecondDownload();
   transferMode = 2;
+  if (!confirmReplacing())
+    return;
   requestDownload();
+}
+
+void Qmodelop::refuseSecondDownload()
+{
+  refuse(QStringLiteral("Ya hay una descarga en curso: espere a que termine."), QStringLiteral("Vaticor"),
+         controls::MessageIcon::Information);
+}
+
+bool Qmodelop::confirmReplacing()
+{
+  const QString path = workDir + downloadFileName();
+  if (!fileExists(path))
+    return true;
+  const QString what = transferMode == 1 ? QStringLiteral("la temporada guardada en %1")
+                                         : QStringLiteral("los pronósticos guardados en %1");
+  return services.messages->show(QStringLiteral("La descarga reemplazará ") + what.arg(QDir::toNativeSeparators(path)) +
+                                     QStringLiteral(".") + kBreak + QStringLiteral("¿Desea continuar?"),
+                                 QStringLiteral("Vaticor"), controls::MessageIcon::Question,
+                                 controls::MessageButtons::OkCancel) == controls::MessageAnswer::Ok;
 }
 
 QString Qmodelop::downloadFileName() const
@@ -51,7 +80,7 @@ void Qmodelop::Inet1_StateChanged(const controls::HttpReply &reply)
   if (name.isEmpty())
     return;
   auto notDone = [this] {
-    services.messages->show(QStringLiteral("Actualización NO Realizada"), QStringLiteral("Vaticor"),
+    refuse(QStringLiteral("Actualización NO Realizada"), QStringLiteral("Vaticor"),
                             controls::MessageIcon::Critical);
   };
   // An error page, a refused connection or a body cut short is no update.
@@ -67,13 +96,22 @@ void Qmodelop::Inet1_StateChanged(const controls::HttpReply &reply)
     return notDone();
   }
   const QString path = workDir + name;
+  QString holder;
+  if (transferMode == 1 && seasonLockedElsewhere(path, &holder)) {
+    refuse(QStringLiteral("Actualización NO Realizada") + kBreak + holder, QStringLiteral("Vaticor"),
+           controls::MessageIcon::Critical);
+    return;
+  }
   const QString error = text::writeFileAtomically(path, bytes);
   if (!error.isEmpty()) {
-    services.messages->show(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
+    refuse(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
     return;
   }
   if (transferMode == 1) {
     seasonFilePath = path;
+    loadedFileName = path;
+    resultsUnsaved = false;
+    releaseEntryLock();
     season = std::move(*fetched);
     jornada = static_cast<int16_t>(season.storedJornada(1));
     Text1.text = text::left(season.record(season::kJornadasRecord), 2);

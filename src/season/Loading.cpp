@@ -24,6 +24,8 @@ void Qmodelop::mnuaCargar_Click()
   // The season is replaced only once a new file has been read and checked
   // whole, so a refused or failed choice leaves the season in memory as it was.
   QString chosen;
+  if (!loadedFileName.isEmpty() && !settleUnsavedResults(QStringLiteral("cargar otra temporada")))
+    return;
   for (;;) {
     const QString title = QStringLiteral("Abrir Archivos Datos .. DIR Trabajo=: ") + workDir;
     const QString filter = QStringLiteral("Archivos Datos: 1X2(*.txt)|E*.txt|All Files (*.*)|*.*");
@@ -60,7 +62,7 @@ bool Qmodelop::isReservedName(const QString &path)
 
 void Qmodelop::refuseReservedName()
 {
-  services.messages->show(QStringLiteral(" File no válido, por favor elija otro!!!"), QStringLiteral("File no válido!!"),
+  refuse(QStringLiteral(" File no válido, por favor elija otro!!!"), QStringLiteral("File no válido!!"),
                           controls::MessageIcon::Information);
 }
 
@@ -73,10 +75,15 @@ bool Qmodelop::loadSeason(const QString &path)
   QString error;
   std::optional<season::Season> loaded = season::readSeasonFile(path, &error);
   if (!loaded) {
-    services.messages->show(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
+    refuse(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
     return false;
   }
 
+  // Results typed for the season replaced were settled before it was read.
+  resultsUnsaved = false;
+  entryOpen = false;
+  archivePending = false;
+  releaseEntryLock();
   seasonFilePath = path;
   showFileDate(seasonFilePath);
   Label1.caption = QStringLiteral("..\\") + right(path, 40);
@@ -149,6 +156,8 @@ void Qmodelop::showDivision()
   if (jornada == 0)
     jornada = 1;
   buildFixture(jornada);
+  shownDivision = division;
+  shownJornada = jornada;
 
   for (ListBox *list : {&List1, &List6}) {
     list->fontName = kLucida;

@@ -124,4 +124,10 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
     frame->visible = false;
 }
 
+void Qmodelop::refuse(const QString &text, const QString &title, controls::MessageIcon icon)
+{
+  operationFailed = true;
+  services.messages->show(text, title, icon);
+}
+
 } // namespace vaticor

@@ -16,11 +16,13 @@
 #include "version/Credits.h"
 
 #include <QHash>
+#include <QLockFile>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace vaticor {
 
@@ -119,6 +121,12 @@ public:
   int16_t transferMode = 0;
   bool entryOpen = false;      // the results entry is open
   bool archivePending = false; // the current-jornadas line is open
+  // The division and jornada whose matches List1 shows: results typed in are
+  // stored on those matches and no others.
+  int16_t shownDivision = 0;
+  int16_t shownJornada = 0;
+  // Results stored in memory that the season file does not hold yet.
+  bool resultsUnsaved = false;
   QString updateServer;        // base address of the update server, ending in "/"
   bool downloading = false;
   bool recomputeStandings = true;
@@ -284,10 +292,24 @@ public:
   void storeTypedResults();
   void archiveJornadas();
   void Text4_KeyPress(int keyAscii);
+  // Before the season in memory is replaced or the program ends: results not
+  // yet saved are saved, discarded or kept (false: the user cancelled).
+  bool settleUnsavedResults(const QString &what);
+  // While this copy has a season open for entry, no other copy writes it.
+  bool lockSeasonForEntry();
+  void releaseEntryLock();
+  // After a save: the general standings and the view on screen show the saved results.
+  void refreshAfterSave();
+  // Another copy of the program holds the season file at path open for entry.
+  bool seasonLockedElsewhere(const QString &path, QString *holder = nullptr) const;
+  std::unique_ptr<QLockFile> entryLock_;
   void mnuActTI_Click();
   void mnuActGI_Click();
   QString downloadFileName() const;
   void requestDownload();
+  void refuseSecondDownload();
+  // Asks before a download replaces a file of the same name (false: cancelled).
+  bool confirmReplacing();
   void Inet1_StateChanged(const controls::HttpReply &reply);
 
   // ---- seasons from the openfootball results ----
@@ -412,6 +434,10 @@ public:
   void factor_Form_Unload();
 
   controls::Services services;
+  // Shows why what the user asked for was not done, and marks it so: the
+  // companion exits non-zero when an operation ends in a refusal.
+  void refuse(const QString &text, const QString &title, controls::MessageIcon icon);
+  bool operationFailed = false;
 
 private:
   // The score model fitted for the last coupon line: the lines after it, of

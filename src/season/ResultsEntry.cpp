@@ -4,6 +4,8 @@
 #include "season/SeasonFile.h"
 #include "text/TextRules.h"
 
+#include <QDir>
+
 using text::fmt;
 using text::left;
 using text::mid;
@@ -33,6 +35,35 @@ void Qmodelop::mnuactualiza_Click()
 {
   entryOpen = !entryOpen;
   if (entryOpen) {
+    // Results are typed for the matches the list shows: the list is brought
+    // to the jornada in the box first, and a box without a jornada of the
+    // season is answered with what to do.
+    const int j = text::ival(Text1.text);
+    if (teamCount() < 2) {
+      entryOpen = false;
+      refuse(QStringLiteral(" Esta temporada no tiene equipos en la %1ª División: no hay partidos que actualizar.")
+                 .arg(division),
+             QStringLiteral("Actualiza la Jornada"), controls::MessageIcon::Information);
+      return;
+    }
+    if (j < 1 || j > jornadaCount()) {
+      entryOpen = false;
+      refuse(QStringLiteral(" Escriba primero en la casilla de la jornada la jornada que desea actualizar (de 1 a %1),")
+                     .arg(jornadaCount()) +
+                 kBreak + QStringLiteral(" o llegue a ella con + y - en la casilla negra; después pulse ENTER."),
+             QStringLiteral("Actualiza la Jornada"), controls::MessageIcon::Information);
+      focusedControl = QStringLiteral("Text1");
+      return;
+    }
+    if (!lockSeasonForEntry()) {
+      entryOpen = false;
+      return;
+    }
+    if (j != shownJornada || division != shownDivision) {
+      jornada = static_cast<int16_t>(j);
+      recomputeStandings = false;
+      showDivision();
+    }
     Frame11.visible = false;
     Frame10.visible = true;
     Label17.caption = Label18.caption;
@@ -58,28 +89,48 @@ void Qmodelop::storeTypedResults()
   Frame11.visible = false;
   const int n = teamCount();
   const QString typed = Text4.text;
-  if (typed.size() < n) {
+  // A refusal leaves the entry open with what was typed, so nothing typed is lost.
+  auto keepOpen = [this](const QString &why) {
+    entryOpen = true;
+    Frame10.visible = true;
+    focusedControl = QStringLiteral("Text4");
+    refuse(why, QStringLiteral("Actualiza la Jornada"), controls::MessageIcon::Information);
+  };
+  if (typed.trimmed().isEmpty()) {
+    // Nothing typed: the entry just closes.
     Frame10.visible = false;
     Frame11.visible = true;
     focusedControl = QStringLiteral("Text2");
+    if (!resultsUnsaved && !archivePending)
+      releaseEntryLock();
     return;
   }
+  if (typed.size() < n)
+    return keepOpen(QStringLiteral(" Faltan resultados: se esperan %1 caracteres, dos por partido (goles de casa y de "
+                                   "fuera, o «..» si no se jugó), y hay %2.")
+                        .arg(n)
+                        .arg(typed.size()));
   focusedControl = QStringLiteral("Text2");
   const int j = text::toInt16(text::val(Text1.text));
   if (j < 1 || j > jornadaCount())
-    return; // the entry stays open
+    return keepOpen(QStringLiteral(" La casilla de la jornada dice «%1»: escriba una jornada de 1 a %2.")
+                        .arg(Text1.text.trimmed())
+                        .arg(jornadaCount()));
+  if (j != shownJornada || division != shownDivision)
+    return keepOpen(QStringLiteral(" La lista muestra los partidos de la jornada %1 y la casilla dice %2.").arg(shownJornada).arg(j) +
+                    kBreak +
+                    QStringLiteral(" Los resultados escritos son los de la lista: vuelva a poner %1 en la casilla de la "
+                                   "jornada para guardarlos.")
+                        .arg(shownJornada));
   // Every result is checked before any is stored.
   QStringList results;
   for (int i = 1; i <= n / 2; ++i) {
     const std::optional<QString> result = typedResult(mid(typed, 2 * i - 1, 2));
-    if (!result) {
-      services.messages->show(QStringLiteral(" El resultado del partido %1, «%2», no vale: escriba dos cifras (goles "
-                                             "de casa y de fuera) o «..» si no se jugó.")
-                                  .arg(i)
-                                  .arg(mid(typed, 2 * i - 1, 2)),
-                              QStringLiteral("Actualiza la Jornada"), controls::MessageIcon::Critical);
-      return;
-    }
+    if (!result)
+      return keepOpen(QStringLiteral(" El resultado del partido %1, «%2», no vale: escriba dos cifras (goles "
+                                     "de casa y de fuera) o «..» si no se jugó.")
+                          .arg(i)
+                          .arg(mid(typed, 2 * i - 1, 2)));
     results.append(*result);
   }
   List6.clear();
@@ -99,6 +150,7 @@ void Qmodelop::storeTypedResults()
     const QString cell = results[i - 1] == QStringLiteral("..") ? QStringLiteral("....")
                                                                  : fmt(j, QStringLiteral("00")) + results[i - 1];
     season.setRecord(season::Season::cellRecord(division, h, a), cell);
+    resultsUnsaved = true;
   }
   if (j > season.storedJornada(division)) {
     QString current = season.record(season::kJornadasRecord);
@@ -147,20 +199,155 @@ void Qmodelop::archiveJornadas()
   bool valid = typed.size() == 4;
   for (QChar c : typed)
     valid = valid && c.isDigit();
-  if (!valid || left(typed, 2) == QStringLiteral("00") || mid(typed, 3, 2) == QStringLiteral("00")) {
-    services.messages->show(QStringLiteral(" Temporada no salvada!"), QStringLiteral("Datos introducidos erróneos!!"),
-                            controls::MessageIcon::Information);
+  QString why; // a reason beyond the digits themselves
+  if (valid) {
+    for (int d = 1; d <= 2; ++d) {
+      const int played = mid(typed, 2 * d - 1, 2).toInt();
+      const int teams = season.teamCount(d);
+      // A division without teams (a season imported without 2ª) has played nothing.
+      if (teams == 0 && played != 0)
+        why = QStringLiteral(" La %1ª División no tiene equipos: su jornada es 00.").arg(d);
+      else if (teams > 0 && played == 0)
+        valid = false;
+      else if (teams > 0 && played > season.jornadaCount(d))
+        why = QStringLiteral(" La %1ª División tiene %2 jornadas: %3 no vale.").arg(d).arg(season.jornadaCount(d)).arg(played);
+    }
+  }
+  if (!valid || !why.isEmpty()) {
+    refuse(QStringLiteral(" Temporada no salvada!") + (why.isEmpty() ? QString() : kBreak + why),
+           QStringLiteral("Datos introducidos erróneos!!"), controls::MessageIcon::Information);
+    return;
+  }
+  QString holder;
+  if (seasonLockedElsewhere(seasonFilePath, &holder)) {
+    refuse(QStringLiteral(" Temporada no salvada!") + kBreak + holder, QStringLiteral("Vaticor"),
+           controls::MessageIcon::Critical);
     return;
   }
   season.setRecord(season::kJornadasRecord, typed);
   const QString error = writeSeasonFile();
   if (!error.isEmpty()) {
     season.setRecord(season::kJornadasRecord, previous);
-    services.messages->show(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
+    refuse(QStringLiteral(" Temporada no salvada!") + kBreak + error, QStringLiteral("Vaticor"),
+           controls::MessageIcon::Critical);
     return;
   }
+  resultsUnsaved = false;
+  releaseEntryLock();
+  refreshAfterSave();
   services.messages->show(QStringLiteral(" Temporada salvada!"), QStringLiteral("Datos correctos!!"),
                           controls::MessageIcon::Information);
+}
+
+void Qmodelop::refreshAfterSave()
+{
+  // The general standings and the view on screen show what was just saved;
+  // the match list keeps the results as typed.
+  computeSeasonTotals();
+  fillGeneralGrid();
+  Label10.caption = QStringLiteral(" Clasf. General  Jorn: ") + fmt(jornada, QStringLiteral("@@"));
+  for (int i = 1; i <= teamCount(); ++i) {
+    tablag.setText(i, 1, fmt(teamName[i], QStringLiteral("@@@@@@")));
+    tablag.setText(i, 2, fmt(tally.points[i], QStringLiteral("@@ ")) + fmt(tally.negativeTotal[i], QStringLiteral("@@@")));
+  }
+  using Handler = void (Qmodelop::*)();
+  const std::pair<const Panel *, Handler> views[] = {
+      {&Frame5, &Qmodelop::Command7_Click},  {&Frame7, &Qmodelop::Command12_Click}, {&Frame15, &Qmodelop::Command11_Click},
+      {&Frame17, &Qmodelop::Command4_Click}, {&Frame6, &Qmodelop::Command8_Click},  {&Frame8, &Qmodelop::Command9_Click},
+      {&Frame4, &Qmodelop::Command10_Click}};
+  for (const auto &[frame, handler] : views) {
+    if (frame->visible) {
+      (this->*handler)();
+      break;
+    }
+  }
+}
+
+bool Qmodelop::settleUnsavedResults(const QString &what)
+{
+  if (!resultsUnsaved)
+    return true;
+  const controls::MessageAnswer answer = services.messages->show(
+      QStringLiteral("Hay resultados escritos que no se han guardado en %1.").arg(QDir::toNativeSeparators(seasonFilePath)) +
+          kBreak + QStringLiteral("¿Desea guardarlos antes de %1?").arg(what),
+      QStringLiteral("Resultados sin guardar"), controls::MessageIcon::Question, controls::MessageButtons::SaveDiscardCancel);
+  if (answer == controls::MessageAnswer::Cancel)
+    return false;
+  if (answer == controls::MessageAnswer::Yes) {
+    QString holder;
+    QString error = seasonLockedElsewhere(seasonFilePath, &holder) ? holder : writeSeasonFile();
+    if (!error.isEmpty()) {
+      refuse(QStringLiteral(" Temporada no salvada!") + kBreak + error, QStringLiteral("Vaticor"),
+             controls::MessageIcon::Critical);
+      return false;
+    }
+  }
+  resultsUnsaved = false;
+  entryOpen = false;
+  archivePending = false;
+  Frame10.visible = false;
+  Frame11.visible = true;
+  releaseEntryLock();
+  return true;
+}
+
+namespace {
+
+QString lockPath(const QString &seasonPath) { return seasonPath + QStringLiteral(".lock"); }
+
+QString holderText(const QString &path, const QLockFile &lock)
+{
+  qint64 pid = 0;
+  QString host, app;
+  lock.getLockInfo(&pid, &host, &app);
+  return QStringLiteral(" %1 está abierta para actualizar en otra copia de Vaticor (proceso %2).")
+             .arg(QDir::toNativeSeparators(path))
+             .arg(pid) +
+         QStringLiteral("\r\n Guarde o cierre allí la jornada antes de escribir resultados aquí.");
+}
+
+} // namespace
+
+bool Qmodelop::lockSeasonForEntry()
+{
+  if (entryLock_ && entryLock_->fileName() == lockPath(seasonFilePath))
+    return true;
+  releaseEntryLock();
+  auto lock = std::make_unique<QLockFile>(lockPath(seasonFilePath));
+  lock->setStaleLockTime(0); // a lock outlives its copy only when that copy died: its process is gone
+  if (lock->tryLock(0)) {
+    entryLock_ = std::move(lock);
+    return true;
+  }
+  if (lock->error() == QLockFile::LockFailedError) {
+    refuse(holderText(seasonFilePath, *lock), QStringLiteral("Actualiza la Jornada"), controls::MessageIcon::Critical);
+    return false;
+  }
+  // No lock can be made beside a file in a folder that cannot be written;
+  // writing the season there is refused later with its own reason.
+  return true;
+}
+
+void Qmodelop::releaseEntryLock()
+{
+  entryLock_.reset();
+}
+
+bool Qmodelop::seasonLockedElsewhere(const QString &path, QString *holder) const
+{
+  if (entryLock_ && entryLock_->fileName() == lockPath(path))
+    return false;
+  QLockFile probe(lockPath(path));
+  probe.setStaleLockTime(0);
+  if (probe.tryLock(0)) {
+    probe.unlock();
+    return false;
+  }
+  if (probe.error() != QLockFile::LockFailedError)
+    return false;
+  if (holder)
+    *holder = holderText(path, probe);
+  return true;
 }
 
 void Qmodelop::Text4_KeyPress(int keyAscii)

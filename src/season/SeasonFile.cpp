@@ -82,11 +82,25 @@ private:
   QString checkJornadas() const
   {
     const QString &current = values_[kJornadasRecord];
-    if (current.size() == 4 && allDigits(current))
-      return QString();
-    return where(kJornadasRecord) +
-           QStringLiteral("las jornadas actuales %1 deben ser cuatro cifras, dos por división (por ejemplo 0909).")
-               .arg(quoted(current));
+    if (current.size() != 4 || !allDigits(current))
+      return where(kJornadasRecord) +
+             QStringLiteral("las jornadas actuales %1 deben ser cuatro cifras, dos por división (por ejemplo 0909).")
+                 .arg(quoted(current));
+    // A division plays 2 x (teams - 1) jornadas. (What a division without
+    // teams says it played is never read.)
+    for (int d = 1; d <= 2; ++d) {
+      const int n = teams(d);
+      const int last = 2 * (n - 1);
+      const int played = current.mid(2 * (d - 1), 2).toInt();
+      if (n >= 2 && played > last)
+        return where(kJornadasRecord) +
+               QStringLiteral("las jornadas actuales %1 dicen %2 en la %3ª División, que juega %4 jornadas.")
+                   .arg(quoted(current))
+                   .arg(played)
+                   .arg(d)
+                   .arg(last);
+    }
+    return QString();
   }
 
   QString checkCells(int division) const

@@ -163,6 +163,10 @@ void Qmodelop::Command30_Click()
 
 void Qmodelop::mnuSalir_Click()
 {
+  if (!settleUnsavedResults(QStringLiteral("salir"))) {
+    exitConfirmed = false;
+    return;
+  }
   const controls::MessageAnswer answer =
       services.messages->show(QStringLiteral("       Salir?       ó          Cancelar!"), QStringLiteral("Vaticor"),
                               controls::MessageIcon::None, controls::MessageButtons::OkCancel);

@@ -161,28 +161,58 @@ QString quotedLine(const QStringList &values)
   return line + QStringLiteral("\r\n");
 }
 
+namespace {
+
+// Why a write failed, in the user's words: the common reasons of a desktop,
+// whatever language the system's own messages come in.
+QString writeFailure(int error, const QString &fallback)
+{
+  switch (error) {
+  case ENOSPC: return QStringLiteral("no queda espacio en el disco");
+  case EFBIG: return QStringLiteral("el archivo supera el tamaño que el sistema permite");
+#ifdef EDQUOT
+  case EDQUOT: return QStringLiteral("se ha superado la cuota de disco del usuario");
+#endif
+  case EACCES:
+  case EPERM: return QStringLiteral("no hay permiso para escribir en esa carpeta");
+  case EROFS: return QStringLiteral("la carpeta es de sólo lectura");
+  case EIO: return QStringLiteral("error de lectura o escritura del disco");
+  case ENOENT: return QStringLiteral("la carpeta no existe");
+  case EISDIR: return QStringLiteral("hay una carpeta con ese nombre");
+  default: break;
+  }
+  if (!fallback.isEmpty() && fallback != QStringLiteral("Unknown error"))
+    return fallback;
+  return error ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("no se pudo escribir todo");
+}
+
+} // namespace
+
 QString writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
+  const QString name = QDir::toNativeSeparators(path);
   QSaveFile file(path);
+  errno = 0;
   if (!file.open(QIODevice::WriteOnly))
-    return QStringLiteral("No se puede escribir el archivo %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    return QStringLiteral("No se puede escribir el archivo %1: %2").arg(name, writeFailure(errno, file.errorString()));
   // Every step is checked before the rename: commit() alone would put a file
   // cut short by a full disk or a size limit in place of the good one.
+  errno = 0;
   bool ok = file.write(bytes) == bytes.size() && file.flush();
-  QString error = ok ? QString() : file.errorString();
+  int error = errno;
   if (ok && ::fsync(file.handle()) != 0) {
     ok = false;
-    error = QString::fromLocal8Bit(std::strerror(errno));
+    error = errno;
   }
   if (!ok) {
+    const QString why = writeFailure(error, file.errorString());
     file.cancelWriting();
     file.commit(); // with writing cancelled, only removes the temporary file
-    if (error.isEmpty())
-      error = QStringLiteral("no se pudo escribir todo");
-    return QStringLiteral("Error al escribir el archivo %1: %2").arg(QDir::toNativeSeparators(path), error);
+    return QStringLiteral("Error al escribir el archivo %1: %2").arg(name, why);
   }
+  errno = 0;
   if (!file.commit())
-    return QStringLiteral("Error al guardar el archivo %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    return QStringLiteral("Error al guardar el archivo %1: %2").arg(name, writeFailure(errno, file.errorString()));
   return QString();
 }
 

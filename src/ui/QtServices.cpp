@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -38,6 +39,17 @@ controls::MessageAnswer QtMessages::show(const QString &text, const QString &tit
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     break;
   case controls::MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+  case controls::MessageButtons::SaveDiscardCancel: {
+    QPushButton *save = box.addButton(QStringLiteral("Guardar"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("Descartar"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == save      ? controls::MessageAnswer::Yes
+           : box.clickedButton() == discard ? controls::MessageAnswer::No
+                                            : controls::MessageAnswer::Cancel;
+  }
   }
   switch (box.exec()) {
   case QMessageBox::Ok: return controls::MessageAnswer::Ok;
