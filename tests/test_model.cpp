@@ -192,6 +192,9 @@ private slots:
     QTest::newRow("upper-case extension") << "/datos/Edato14.TXT" << "";
     QTest::newRow("lower-case name") << "/datos/edato14.txt" << "";
     QTest::newRow("not a season") << "/datos/gprono14.txt" << "";
+    QTest::newRow("no digits") << "/datos/Edato.txt" << "";
+    QTest::newRow("a sign among the digits") << "/datos/Edato+4.txt" << "";
+    QTest::newRow("five digits") << "/datos/Edato20270.txt" << "";
     QTest::newRow("empty") << "" << "";
   }
 

@@ -4,7 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace engine {
 
@@ -151,11 +151,14 @@ std::vector<PlayedMatch> playedMatches(const season::Season &season, int divisio
 QString previousSeasonPath(const QString &path)
 {
   const QFileInfo info(path);
-  static const QRegularExpression pattern(QStringLiteral("^Edato([0-9]{1,4})\\.txt$"));
-  const QRegularExpressionMatch m = pattern.match(info.fileName());
-  if (!m.hasMatch())
+  const QString name = info.fileName();
+  const QString prefix = QStringLiteral("Edato"), suffix = QStringLiteral(".txt");
+  if (!name.startsWith(prefix) || !name.endsWith(suffix))
     return QString();
-  const QString digits = m.captured(1);
+  const QString digits = name.mid(prefix.size(), name.size() - prefix.size() - suffix.size());
+  if (digits.isEmpty() || digits.size() > 4 ||
+      !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+    return QString();
   const int number = digits.toInt();
   if (number <= 0)
     return QString();
