@@ -267,6 +267,43 @@ private slots:
       QVERIFY(std::abs((attack[1] - attack[t]) - (before[1] - before[t])) < 1e-9);
   }
 
+  // A season in memory, with the file it came from: the same priors as the
+  // file's while they hold the same teams; a team renamed in memory is a
+  // newcomer, seeded as EEEEE, the other newcomer to 1ª, is.
+  void priorsOfSeasonInMemory()
+  {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + '/';
+    const QString path = season14().writeTo(folder, "Edato14.txt");
+    SeasonChain chain;
+    QString previous = "x";
+    QVERIFY(!chain.priorsFor(path, season14().toSeason(), &previous)[0]);
+    QCOMPARE(previous, QString());
+    season13().writeTo(folder, "Edato13.txt");
+    SeasonChain again;
+    const auto fromFile = again.load(path);
+    QVERIFY(fromFile && fromFile->priors[0] && fromFile->priors[1]);
+    const auto same = again.priorsFor(path, season14().toSeason(), &previous);
+    QCOMPARE(previous, QString("Edato13.txt"));
+    QCOMPARE(same[0]->attack, fromFile->priors[0]->attack);
+    QCOMPARE(same[1]->defence, fromFile->priors[1]->defence);
+    testing::TestSeason renamed = season14();
+    renamed.setNames(1, {"AAAAA", "JJJJJ", "CCCCC", "EEEEE"});
+    const auto other = again.priorsFor(path, renamed.toSeason());
+    QVERIFY(std::abs(other[0]->attack[2] - other[0]->attack[4]) < 1e-12);
+    // BBBBB now counts among those gone down: EEEEE's seed moves with it.
+    QVERIFY(std::abs(other[0]->attack[4] - fromFile->priors[0]->attack[4]) > 1e-6);
+    // Jornada 1 of the season with its prior is the prior; without, the model as always.
+    const season::Season s14 = season14().toSeason();
+    const ScoreModel first = modelFor(s14, 1, 1, same[0]);
+    for (int t = 1; t <= 4; ++t)
+      QCOMPARE(first.attack(t), same[0]->attack[t]);
+    const MatchProbabilities p = modelFor(s14, 2, 3, std::nullopt).predict(1, 2);
+    const MatchProbabilities q = ScoreModel::fit(4, playedMatches(s14, 2), 3).predict(1, 2);
+    QCOMPARE(p.home, q.home);
+    QCOMPARE(p.away, q.away);
+  }
+
   // A prior with nothing played is what the model says; a team beyond the
   // prior's ratings counts as average; results move a team from its prior.
   void priorFit()

@@ -165,6 +165,33 @@ QString previousSeasonPath(const QString &path)
   return info.dir().filePath(QStringLiteral("Edato%1.txt").arg(number - 1, digits.size(), 10, QChar(u'0')));
 }
 
+ScoreModel modelFor(const season::Season &season, int division, int jornada, const std::optional<ModelPrior> &prior)
+{
+  const int n = std::min(season.teamCount(division), season::kMaxTeams);
+  const std::vector<PlayedMatch> played = playedMatches(season, division);
+  return prior ? ScoreModel::fit(n, played, jornada, *prior) : ScoreModel::fit(n, played, jornada);
+}
+
+std::array<std::optional<ModelPrior>, 2> SeasonChain::priorsFor(const QString &path, const season::Season &season,
+                                                               QString *previousFile)
+{
+  std::array<std::optional<ModelPrior>, 2> priors;
+  if (previousFile)
+    previousFile->clear();
+  const QString before = previousSeasonPath(QFileInfo(path).absoluteFilePath());
+  if (before.isEmpty() || !QFileInfo::exists(before))
+    return priors;
+  const Link &previous = link(before);
+  if (!previous.season)
+    return priors;
+  const std::array<QStringList, 2> names = {teamNames(season, 1), teamNames(season, 2)};
+  for (int d = 1; d <= 2; ++d)
+    priors[d - 1] = seedPrior(names, d, previous.ratings);
+  if (previousFile && (priors[0] || priors[1]))
+    *previousFile = QFileInfo(before).fileName();
+  return priors;
+}
+
 std::optional<SeasonWithPast> SeasonChain::load(const QString &path, QString *error)
 {
   const Link &l = link(path);

@@ -56,6 +56,10 @@ std::vector<PlayedMatch> playedMatches(const season::Season &season, int divisio
 // digits; any other name, or NN 0, gives an empty path.
 QString previousSeasonPath(const QString &path);
 
+// The model of a division for jornada `jornada`: held to the prior where
+// there is one, otherwise the model without a past.
+ScoreModel modelFor(const season::Season &season, int division, int jornada, const std::optional<ModelPrior> &prior);
+
 // A season and what its model starts from.
 struct SeasonWithPast {
   season::Season season;
@@ -69,6 +73,12 @@ class SeasonChain {
 public:
   // Nothing, with error set, when the file cannot be read as a season.
   std::optional<SeasonWithPast> load(const QString &path, QString *error = nullptr);
+  // The priors of a season held in memory (with results typed in since it
+  // was read, say) whose file is `path`: seeded from the season before that
+  // file. previousFile, when given, gets that season's file name, or an
+  // empty text when there is no prior.
+  std::array<std::optional<ModelPrior>, 2> priorsFor(const QString &path, const season::Season &season,
+                                                     QString *previousFile = nullptr);
 
 private:
   struct Link {
