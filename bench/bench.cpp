@@ -2,9 +2,9 @@
 // seasons: reading a season, every view, a coupon, storing and rebuilding it,
 // the 1X2 tables, an import, the score model, a backtest, the window's
 // start-up; and the memory it takes at its peak.
+#include "engine/ModelBacktest.h"
 #include "forecast/Backtest.h"
 #include "forecast/CouponRoad.h"
-#include "forecast/ScoreModel.h"
 #include "forecast/Systems.h"
 #include "import/SeasonImport.h"
 #include "season/HeadlessForm.h"
@@ -111,16 +111,38 @@ BENCHMARK(import)->Unit(benchmark::kMillisecond);
 void modelFit(benchmark::State &state)
 {
   const auto s = season::readSeasonFile(samples() + QStringLiteral("Edato14.txt"), nullptr);
-  std::vector<forecast::PlayedMatch> played;
-  for (int h = 1; h <= 20; ++h)
-    for (int a = 1; a <= 20; ++a)
-      if (const QString c = s->cell(1, h, a); c != QStringLiteral("...."))
-        played.push_back({h, a, c.mid(2, 1).toInt(), c.mid(3, 1).toInt(), c.left(2).toInt()});
+  const std::vector<engine::PlayedMatch> played = engine::playedMatches(*s, 1);
   for (auto _ : state)
-    benchmark::DoNotOptimize(forecast::ScoreModel::fit(20, played, 30));
+    benchmark::DoNotOptimize(engine::ScoreModel::fit(20, played, 30));
   state.SetLabel("jornada 30, 1ª División");
 }
 BENCHMARK(modelFit)->Unit(benchmark::kMicrosecond);
+
+// Thirteen seasons of the model played back from jornada 6, each with the
+// season before it: Edato14.txt to Edato26.txt in a folder of their own, the
+// five complete bundled seasons (2012/13, 2013/14, 2019/20, 2022/23, 2024/25)
+// repeated in turn, Edato13.txt the first of the chain.
+void modelSeasons(benchmark::State &state)
+{
+  QTemporaryDir folder;
+  const QStringList complete = {QStringLiteral("Edato13.txt"), QStringLiteral("Edato14.txt"),
+                                QStringLiteral("Edato20.txt"), QStringLiteral("Edato23.txt"),
+                                QStringLiteral("Edato25.txt")};
+  QStringList paths;
+  for (int k = 13; k <= 26; ++k) {
+    const QString path = folder.filePath(QStringLiteral("Edato%1.txt").arg(k));
+    QFile::copy(samples() + complete[(k - 13) % complete.size()], path);
+    if (k > 13)
+      paths << path;
+  }
+  int matches = 0;
+  for (auto _ : state) {
+    const auto result = engine::backtestSeasons(paths, 6);
+    matches = result ? result->pooled[0].tally.matches + result->pooled[1].tally.matches : 0;
+  }
+  state.SetLabel("13 temporadas con la anterior, " + std::to_string(matches) + " partidos");
+}
+BENCHMARK(modelSeasons)->Unit(benchmark::kMillisecond);
 
 void backtest(benchmark::State &state)
 {

@@ -8,13 +8,16 @@ dir="$(mktemp -d)"
 trap 'rm -rf "$dir"' EXIT
 cmake --install "$build" --prefix "$dir/vaticor" >/dev/null
 cd "$dir/vaticor"
-for f in vaticor vaticor-cli Vaticor.ans nombres.csv Edato13.txt Edato14.txt Edato23.txt vaticor.desktop vaticor.png \
+for f in vaticor vaticor-cli Vaticor.ans nombres.csv Edato13.txt Edato14.txt Edato20.txt Edato23.txt \
+         Edato25.txt Edato26.txt Edato27.txt vaticor.desktop vaticor.png \
          instalar-escritorio.sh; do
   [ -e "$f" ] || { echo "missing in the package: $f"; exit 1; }
 done
 [ -w Edato14.txt ] || { echo "the seasons must be writable"; exit 1; }
 line="$(./vaticor-cli Edato14.txt general | grep ATLÉT | head -1)"
 case "$line" in *90*) ;; *) echo "unexpected standings line: $line"; exit 1 ;; esac
+# The bundled seasons give the model its past.
+./vaticor-cli Edato14.txt backtest | grep -qx "modelo previa: Edato13.txt" || { echo "no season before Edato14.txt"; exit 1; }
 rc=0
 timeout 3 ./vaticor || rc=$?
 [ "$rc" -eq 124 ] || { echo "the program ended by itself (exit $rc)"; exit 1; }

@@ -102,6 +102,20 @@ void CliTest::errors_data()
                                               << "sólo valen para la vista clasificacion";
   QTest::newRow("unknown option") << QStringList{"@sample", "general", "--temporada", "13"} << 1
                                   << "Opción desconocida: --temporada";
+  QTest::newRow("backtest of a damaged season") << QStringList{"@dir/Edato98.txt", "backtest"} << 2
+                                                << "Error al cargar";
+  QTest::newRow("seasons backtest without seasons") << QStringList{"backtest-temporadas"} << 1
+                                                    << "Uso: vaticor-cli backtest-temporadas ARCHIVO...";
+  QTest::newRow("seasons backtest, one missing") << QStringList{"backtest-temporadas", "@sample", "@dir/Edato99.txt"}
+                                                 << 2 << "No se ha encontrado el archivo";
+  QTest::newRow("seasons backtest, one damaged") << QStringList{"backtest-temporadas", "@dir/Edato98.txt", "@sample"}
+                                                 << 2 << "El archivo no es una temporada válida";
+  QTest::newRow("seasons backtest from 0") << QStringList{"backtest-temporadas", "@sample", "--desde", "0"} << 1
+                                           << "sólo admite --desde J (1 o más)";
+  QTest::newRow("seasons backtest, --desde without value") << QStringList{"backtest-temporadas", "@sample", "--desde"}
+                                                           << 1 << "sólo admite --desde J (1 o más)";
+  QTest::newRow("seasons backtest by division") << QStringList{"backtest-temporadas", "@sample", "--division", "2"}
+                                                << 1 << "Opción desconocida: --division";
 }
 
 void CliTest::errors()

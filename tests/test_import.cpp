@@ -49,17 +49,24 @@ private slots:
   {
     QTest::addColumn<QString>("season");
     QTest::addColumn<QString>("file");
-    QTest::newRow("2012-13") << "2012-13" << testing::samplePath("Edato13.txt");
-    QTest::newRow("2013-14") << "2013-14" << testing::samplePath("Edato14.txt");
-    QTest::newRow("2022-23, score between the names") << "2022-23" << testing::samplePath("Edato23.txt");
+    QTest::addColumn<bool>("second");
+    QTest::newRow("2012-13") << "2012-13" << testing::samplePath("Edato13.txt") << true;
+    QTest::newRow("2013-14") << "2013-14" << testing::samplePath("Edato14.txt") << true;
+    QTest::newRow("2022-23, score between the names") << "2022-23" << testing::samplePath("Edato23.txt") << true;
+    // The other seasons bundled, so the model has a past without the internet.
+    QTest::newRow("2019-20") << "2019-20" << testing::samplePath("Edato20.txt") << true;
+    QTest::newRow("2024-25, 2ª with matches not played") << "2024-25" << testing::samplePath("Edato25.txt") << true;
+    QTest::newRow("2025-26, 2ª in progress") << "2025-26" << testing::samplePath("Edato26.txt") << true;
+    QTest::newRow("2026-27, 1ª fixtures only") << "2026-27" << testing::samplePath("Edato27.txt") << false;
   }
 
   void realSeasons()
   {
     QFETCH(QString, season);
     QFETCH(QString, file);
+    QFETCH(bool, second);
     QString error;
-    const auto imported = importSeasonOf(season, true, &error);
+    const auto imported = importSeasonOf(season, second, &error);
     QVERIFY2(imported, qPrintable(error));
     QCOMPARE(testing::seasonBytes(imported->season), readAll(file));
     QVERIFY(imported->warnings.isEmpty());

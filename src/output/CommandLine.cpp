@@ -2,6 +2,7 @@
 
 #include "season/HeadlessForm.h"
 #include "import/SeasonImport.h"
+#include "engine/ModelBacktest.h"
 #include "forecast/Backtest.h"
 #include "forecast/CouponRoad.h"
 #include "forecast/Systems.h"
@@ -28,7 +29,8 @@ QString commandLineUsage()
                         "Opciones de jornadas: --hasta J; de historial: --equipos K (el último de los seis)\n"
                         "     vaticor-cli ARCHIVO imprimir INFORME [PASO...]   vaticor-cli ARCHIVO exportar\n"
                         "     vaticor-cli importar PRIMERA.txt [SEGUNDA.txt] --salida ARCHIVO [--nombres TABLA]\n"
-                        "     vaticor-cli reducir SIGNOS [--garantia 13|12]   vaticor-cli escrutinio RESULTADO COLUMNA...\n")
+                        "     vaticor-cli reducir SIGNOS [--garantia 13|12]   vaticor-cli escrutinio RESULTADO COLUMNA...\n"
+                        "     vaticor-cli ARCHIVO backtest [--desde J]   vaticor-cli backtest-temporadas ARCHIVO... [--desde J]\n")
       .arg(knownViews().join(QStringLiteral(", ")));
 }
 
@@ -150,15 +152,123 @@ CommandLineResult runCheck(const QStringList &args)
   return r;
 }
 
-// vaticor-cli ARCHIVO backtest [--desde J]
+namespace {
+
+// The model's part of a valuation backtest replaced by the model with the
+// season's past (the valuation's own lines stay as they are).
+void takeModel(std::vector<forecast::DivisionBacktest> &valuation, const engine::SeasonModelBacktest &model)
+{
+  for (forecast::DivisionBacktest &d : valuation) {
+    d.model = {};
+    for (const engine::DivisionModelBacktest &m : model.divisions) {
+      if (m.division == d.division)
+        d.model = {m.tally.matches, m.tally.right, m.tally.rankedProbabilityScore};
+    }
+  }
+}
+
+// One season's lines: the valuation's, then the model's with the season's
+// past, then where that past came from. Nothing, with error set, when the
+// season cannot be read.
+std::optional<std::vector<forecast::DivisionBacktest>> seasonBacktest(const QString &file, int from,
+                                                                        const engine::SeasonModelBacktest &model,
+                                                                        QStringList &lines, QString *error)
+{
+  *error = model.error;
+  auto result = error->isEmpty() ? forecast::backtest(file, from, error) : std::nullopt;
+  if (!result)
+    return std::nullopt;
+  takeModel(*result, model);
+  lines += forecast::backtestLines(*result);
+  lines << QStringLiteral("modelo previa: ") +
+               (model.previousFile.isEmpty() ? QStringLiteral("ninguna") : model.previousFile);
+  return result;
+}
+
+// The lines of each season, then the totals of each division over them.
+CommandLineResult runSeasonsBacktest(const QStringList &files, int from)
+{
+  const std::optional<engine::SeasonsModelBacktest> model = engine::backtestSeasons(files, from);
+  if (!model || model->seasons.size() != static_cast<size_t>(files.size()))
+    return failure(2, QStringLiteral("No se pudo repasar las temporadas.\n"));
+  CommandLineResult r;
+  std::array<forecast::ValuationScore, 2> valuation{};
+  std::array<bool, 2> seen{};
+  for (int i = 0; i < files.size(); ++i) {
+    QString error;
+    const auto result = seasonBacktest(files[i], from, model->seasons[i], r.lines, &error);
+    if (!result)
+      return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(files[i], error));
+    for (const forecast::DivisionBacktest &d : *result) {
+      if (d.division < 1 || d.division > 2)
+        continue;
+      forecast::ValuationScore &v = valuation[d.division - 1];
+      v.matches += d.valuation.matches;
+      v.homeWins += d.valuation.homeWins;
+      v.draws += d.valuation.draws;
+      v.pickRight += d.valuation.pickRight;
+      v.covered += d.valuation.covered;
+      v.signs += d.valuation.signs;
+      seen[d.division - 1] = true;
+    }
+  }
+  for (int d = 1; d <= 2; ++d) {
+    if (!seen[d - 1])
+      continue;
+    const forecast::ValuationScore &v = valuation[d - 1];
+    const engine::ModelTally &m = model->pooled[d - 1].tally;
+    r.lines << QStringLiteral("total division %1: partidos %2 local %3 empates %4 acierto %5 cubre %6 signos %7")
+                   .arg(d)
+                   .arg(v.matches)
+                   .arg(v.homeWins)
+                   .arg(v.draws)
+                   .arg(v.pickRight)
+                   .arg(v.covered)
+                   .arg(v.signs);
+    r.lines << QStringLiteral("total division %1 modelo: partidos %2 acierto %3 rps %4")
+                   .arg(d)
+                   .arg(m.matches)
+                   .arg(m.right)
+                   .arg(m.matches ? std::lround(m.rankedProbabilityScore / m.matches * 10000) : 0);
+  }
+  return r;
+}
+
+// vaticor-cli backtest-temporadas ARCHIVO... [--desde J]
+CommandLineResult runSeasonsBacktestCommand(const QStringList &args)
+{
+  QStringList files;
+  int from = 6;
+  for (int i = 1; i < args.size(); ++i) {
+    if (args[i] == QStringLiteral("--desde")) {
+      const std::optional<int> value = parseNumber(args.value(i + 1));
+      if (!value || *value < 1)
+        return failure(1, QStringLiteral("La vista backtest-temporadas sólo admite --desde J (1 o más).\n"));
+      from = *value;
+      ++i;
+    } else if (args[i].startsWith(QStringLiteral("--"))) {
+      return failure(1, QStringLiteral("Opción desconocida: %1\n").arg(args[i]));
+    } else {
+      files << args[i];
+    }
+  }
+  if (files.isEmpty())
+    return failure(1, QStringLiteral("Uso: vaticor-cli backtest-temporadas ARCHIVO... [--desde J]\n"));
+  return runSeasonsBacktest(files, from);
+}
+
+} // namespace
+
+// vaticor-cli ARCHIVO backtest [--desde J]: the valuation as it always was,
+// the model with the season before beside the file.
 CommandLineResult runBacktest(const QString &file, std::optional<int> from)
 {
-  QString error;
-  const auto result = forecast::backtest(file, from.value_or(6), &error);
-  if (!result)
-    return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(file, error));
+  const int first = from.value_or(6);
+  const std::optional<engine::SeasonsModelBacktest> model = engine::backtestSeasons(QStringList{file}, first);
   CommandLineResult r;
-  r.lines = forecast::backtestLines(*result);
+  QString error;
+  if (!model || model->seasons.empty() || !seasonBacktest(file, first, model->seasons.front(), r.lines, &error))
+    return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(file, error));
   return r;
 }
 
@@ -170,6 +280,8 @@ CommandLineResult runCommandLine(const QStringList &args)
     return runReduce(args);
   if (args.value(0) == QStringLiteral("escrutinio"))
     return runCheck(args);
+  if (args.value(0) == QStringLiteral("backtest-temporadas"))
+    return runSeasonsBacktestCommand(args);
   QStringList positional;
   std::optional<int> division, jornada, sortKey, firstJornada, number, blockEnd, lastTeam;
   std::optional<QString> results, current;

@@ -1,9 +1,9 @@
-#include "forecast/ScoreModel.h"
+#include "engine/ScoreModel.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace forecast {
+namespace engine {
 
 namespace {
 
@@ -14,6 +14,9 @@ namespace {
 constexpr double kDecayPerJornada = 0.01;
 constexpr double kRidge = 15.0;
 constexpr int kMaxGoals = 10;
+
+// With a prior the low-score correction is fixed: fitting it gained nothing.
+constexpr double kPriorRho = -0.1;
 
 double poisson(int k, double lambda)
 {
@@ -80,37 +83,21 @@ char MatchProbabilities::sign() const
   return draw >= away ? 'X' : '2';
 }
 
-ScoreModel ScoreModel::fit(int teams, const std::vector<PlayedMatch> &all, int jornada)
-{
-  ScoreModel m;
-  m.teams_ = teams;
-  m.attack_.assign(static_cast<size_t>(teams) + 1, 0.0);
-  m.defence_.assign(static_cast<size_t>(teams) + 1, 0.0);
-  std::vector<PlayedMatch> matches;
-  std::vector<double> weights;
-  for (const PlayedMatch &p : all) {
-    if (p.jornada >= jornada || p.home < 1 || p.home > teams || p.away < 1 || p.away > teams || p.home == p.away)
-      continue;
-    matches.push_back(p);
-    weights.push_back(std::exp(-kDecayPerJornada * (jornada - p.jornada)));
-  }
-  if (matches.empty())
-    return m;
+namespace {
 
-  // Parameters: mu, home, attack 1..n, defence 1..n.
-  const int n = 2 + 2 * teams;
-  std::vector<double> x(static_cast<size_t>(n), 0.0);
-  double goals = 0, weight = 0;
-  for (size_t i = 0; i < matches.size(); ++i) {
-    goals += weights[i] * (matches[i].homeGoals + matches[i].awayGoals);
-    weight += 2 * weights[i];
-  }
-  x[0] = std::log(std::max(goals / weight, 0.2));
-  x[1] = 0.2;
+// Parameters: mu, home, attack 1..n, defence 1..n.
+int parameterCount(int teams) { return 2 + 2 * teams; }
+
+// Newton's method on the weighted Poisson log-likelihood of both sides' goals
+// plus Gaussian penalties (precision[k] around centre[k]), from x.
+void maximise(std::vector<double> &x, int teams, const std::vector<PlayedMatch> &matches,
+              const std::vector<double> &weights, const std::vector<double> &precision,
+              const std::vector<double> &centre)
+{
+  const int n = parameterCount(teams);
   for (int iteration = 0; iteration < 30; ++iteration) {
     std::vector<double> gradient(static_cast<size_t>(n), 0.0), hessian(static_cast<size_t>(n) * n, 0.0);
-    // Weighted Poisson log-likelihood of both sides' goals: log λ is the sum of
-    // the signed parameters of the side (defences count against).
+    // log λ is the sum of the signed parameters of the side (defences count against).
     for (size_t i = 0; i < matches.size(); ++i) {
       const PlayedMatch &p = matches[i];
       const int ah = 1 + p.home, dh = 1 + teams + p.home, aa = 1 + p.away, da = 1 + teams + p.away;
@@ -132,11 +119,9 @@ ScoreModel ScoreModel::fit(int teams, const std::vector<PlayedMatch> &all, int j
         }
       }
     }
-    // The ridge on attacks and defences, and a tiny one on the rest.
     for (int k = 0; k < n; ++k) {
-      const double r = k >= 2 ? kRidge : 1e-6;
-      gradient[k] -= r * x[k];
-      hessian[k * n + k] += r;
+      gradient[k] -= precision[k] * (x[k] - centre[k]);
+      hessian[k * n + k] += precision[k];
     }
     if (!solve(hessian, gradient, n))
       break;
@@ -148,12 +133,57 @@ ScoreModel ScoreModel::fit(int teams, const std::vector<PlayedMatch> &all, int j
     if (step < 1e-7)
       break;
   }
-  m.mu_ = x[0];
-  m.home_ = x[1];
-  for (int t = 1; t <= teams; ++t) {
-    m.attack_[t] = x[1 + t];
-    m.defence_[t] = x[1 + teams + t];
+}
+
+std::vector<PlayedMatch> matchesBefore(int teams, const std::vector<PlayedMatch> &all, int jornada)
+{
+  std::vector<PlayedMatch> matches;
+  for (const PlayedMatch &p : all)
+    if (p.jornada < jornada && p.home >= 1 && p.home <= teams && p.away >= 1 && p.away <= teams && p.home != p.away)
+      matches.push_back(p);
+  return matches;
+}
+
+} // namespace
+
+void ScoreModel::take(const std::vector<double> &x)
+{
+  mu_ = x[0];
+  home_ = x[1];
+  for (int t = 1; t <= teams_; ++t) {
+    attack_[t] = x[1 + t];
+    defence_[t] = x[1 + teams_ + t];
   }
+}
+
+ScoreModel ScoreModel::fit(int teams, const std::vector<PlayedMatch> &all, int jornada)
+{
+  ScoreModel m;
+  teams = std::max(teams, 0);
+  m.teams_ = teams;
+  m.attack_.assign(static_cast<size_t>(teams) + 1, 0.0);
+  m.defence_.assign(static_cast<size_t>(teams) + 1, 0.0);
+  const std::vector<PlayedMatch> matches = matchesBefore(teams, all, jornada);
+  if (matches.empty())
+    return m;
+  std::vector<double> weights;
+  for (const PlayedMatch &p : matches)
+    weights.push_back(std::exp(-kDecayPerJornada * (jornada - p.jornada)));
+
+  const int n = parameterCount(teams);
+  std::vector<double> x(static_cast<size_t>(n), 0.0);
+  double goals = 0, weight = 0;
+  for (size_t i = 0; i < matches.size(); ++i) {
+    goals += weights[i] * (matches[i].homeGoals + matches[i].awayGoals);
+    weight += 2 * weights[i];
+  }
+  x[0] = std::log(std::max(goals / weight, 0.2));
+  x[1] = 0.2;
+  // The ridge on attacks and defences, and a tiny one on the rest.
+  std::vector<double> precision(static_cast<size_t>(n), kRidge), centre(static_cast<size_t>(n), 0.0);
+  precision[0] = precision[1] = 1e-6;
+  maximise(x, teams, matches, weights, precision, centre);
+  m.take(x);
   // The low-score correction, by a search of its weighted likelihood.
   auto logLikelihood = [&](double rho) {
     double sum = 0;
@@ -173,6 +203,45 @@ ScoreModel ScoreModel::fit(int teams, const std::vector<PlayedMatch> &all, int j
   }
   m.rho_ = (lo + hi) / 2;
   return m;
+}
+
+ScoreModel ScoreModel::fit(int teams, const std::vector<PlayedMatch> &all, int jornada, const ModelPrior &prior)
+{
+  ScoreModel m;
+  teams = std::max(teams, 0);
+  m.teams_ = teams;
+  m.attack_.assign(static_cast<size_t>(teams) + 1, 0.0);
+  m.defence_.assign(static_cast<size_t>(teams) + 1, 0.0);
+  m.rho_ = kPriorRho;
+  const int n = parameterCount(teams);
+  auto at = [](const std::vector<double> &v, int t) { return t >= 1 && t < static_cast<int>(v.size()) ? v[t] : 0.0; };
+  // A precision that is not positive (or not a number) would leave the
+  // system singular: the least one is taken.
+  auto firm = [](double p) { return p > 1e-6 ? p : 1e-6; };
+  std::vector<double> centre(static_cast<size_t>(n)), precision(static_cast<size_t>(n), firm(prior.ratingPrecision));
+  centre[0] = prior.goals;
+  centre[1] = prior.home;
+  precision[0] = precision[1] = firm(prior.levelPrecision);
+  for (int t = 1; t <= teams; ++t) {
+    centre[1 + t] = at(prior.attack, t);
+    centre[1 + teams + t] = at(prior.defence, t);
+  }
+  std::vector<double> x = centre;
+  const std::vector<PlayedMatch> matches = matchesBefore(teams, all, jornada);
+  if (!matches.empty())
+    maximise(x, teams, matches, std::vector<double>(matches.size(), 1.0), precision, centre);
+  m.take(x);
+  return m;
+}
+
+double ScoreModel::attack(int team) const
+{
+  return team >= 1 && team < static_cast<int>(attack_.size()) ? attack_[team] : 0.0;
+}
+
+double ScoreModel::defence(int team) const
+{
+  return team >= 1 && team < static_cast<int>(defence_.size()) ? defence_[team] : 0.0;
 }
 
 MatchProbabilities ScoreModel::predict(int home, int away) const
@@ -206,4 +275,4 @@ double rankedProbabilityScore(const MatchProbabilities &p, char result)
   return (c1 * c1 + c2 * c2) / 2;
 }
 
-} // namespace forecast
+} // namespace engine
