@@ -138,7 +138,7 @@ bool FormFixture::loadFile(const QString &path)
 LocalServer::LocalServer(const QString &folder) : process_(new QProcess)
 {
   process_->setWorkingDirectory(folder);
-  process_->start(QStringLiteral("python3"), {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1"});
+  process_->start(QStringLiteral("python3"), {"-u", QStringLiteral(VATICOR_SOURCE_DIR "/tests/http_server.py")});
   if (!process_->waitForStarted(5000))
     return;
   for (int i = 0; i < 100 && !process_->canReadLine(); ++i)

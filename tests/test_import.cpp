@@ -139,6 +139,42 @@ private slots:
     QCOMPARE(s.calendar(1).left(24), QString("020103040203040102040103"));
   }
 
+  void nameTableRefusals_data()
+  {
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a quote in the name") << "FC Barcelona;BARÇA\nReal \"Madrid\";R\"MAD"
+                                         << "Tabla de nombres, línea 2: el nombre «R\"MAD» lleva comillas (\"), que el "
+                                            "archivo de la temporada no puede guardar.";
+    QTest::newRow("four characters") << "FC Barcelona;BARÇ"
+                                     << "Tabla de nombres, línea 1: «FC Barcelona;BARÇ» debe ser «nombre del club;NOMBR», "
+                                        "con un nombre de cinco caracteres.";
+    QTest::newRow("a dash") << "# comment\nReal Madrid CF;R-MAD"
+                            << "Tabla de nombres, línea 2: «Real Madrid CF;R-MAD» debe ser «nombre del club;NOMBR», con "
+                               "un nombre de cinco caracteres.";
+  }
+
+  void nameTableRefusals()
+  {
+    QFETCH(QString, table);
+    QString error;
+    QVERIFY(!NameTable::parse(table, &error));
+    QTEST(error, "message");
+  }
+
+  // A file far larger than any league file is refused before it is read whole.
+  void oversizedFiles()
+  {
+    QTemporaryDir dir;
+    const QString big = testing::writeAll(dir.filePath("1-liga.txt"), QByteArray(2 * 1024 * 1024 + 1, '\n'));
+    QString error;
+    QVERIFY(!import::importFiles(big, QString(), names(), &error));
+    QCOMPARE(error, big + " pasa de 2 MB: no es un archivo de resultados.");
+    testing::writeAll(dir.filePath("nombres.csv"), QByteArray(2 * 1024 * 1024 + 1, '#'));
+    QVERIFY(!NameTable::read(dir.filePath("nombres.csv"), &error));
+    QCOMPARE(error, "Tabla de nombres: " + dir.filePath("nombres.csv") + " pasa de 2 MB: no es un archivo de resultados.");
+  }
+
   void refusals_data()
   {
     QTest::addColumn<QString>("text");

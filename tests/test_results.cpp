@@ -534,6 +534,78 @@ private slots:
     }
   }
 
+  // Real servers compress, and a wrong server may send far too much: a gzip
+  // reply is taken whole, a reply past the cap is no update.
+  void compressedAndOversizedReplies()
+  {
+    QTemporaryDir site;
+    QFile::copy(testing::samplePath("Edato14.txt"), site.filePath("Edato14.txt"));
+    testing::writeAll(site.filePath("huge.txt"), QByteArray(3 * 1024 * 1024, 'x'));
+    testing::LocalServer server(site.path());
+    QVERIFY2(!server.base().isEmpty(), "python3 is needed to serve the files");
+    ui::QtHttp http;
+    const auto fetch = [&](const QString &path) -> controls::HttpReply {
+      std::optional<controls::HttpReply> got;
+      http.get(server.base() + path, [&](const controls::HttpReply &r) { got = r; });
+      for (int i = 0; i < 200 && !got; ++i)
+        QTest::qWait(50);
+      return got.value_or(controls::HttpReply{false, 0, {}, QStringLiteral("sin respuesta")});
+    };
+    const controls::HttpReply gz = fetch("Edato14.txt?gzip");
+    QVERIFY2(gz.completed, qPrintable(gz.error));
+    QCOMPARE(gz.body, readAll(testing::samplePath("Edato14.txt")));
+    const controls::HttpReply huge = fetch("huge.txt");
+    QVERIFY(!huge.completed);
+    QVERIFY(huge.body.isEmpty());
+    QCOMPARE(huge.error, QString("la respuesta pasa de 2 MB"));
+  }
+
+  // A second download while one runs is refused; the first goes on.
+  void oneDownloadAtATime()
+  {
+    RealSeason s;
+    s.scripted.clock.date = QDate(2009, 9, 2);
+    class Pending : public controls::HttpService {
+    public:
+      void get(const QString &url, std::function<void(const controls::HttpReply &)> d) override
+      {
+        urls.append(url);
+        done = d;
+      }
+      QStringList urls;
+      std::function<void(const controls::HttpReply &)> done;
+    } http;
+    s.form->services.http = &http;
+    s.form->mnuActGI_Click();
+    s.form->mnuActTI_Click();
+    s.form->mnuActualizarTemporada_Click();
+    QCOMPARE(http.urls.size(), 1);
+    QCOMPARE(s.scripted.messages.shown.size(), 2);
+    QCOMPARE(s.lastMessage(), QString("Ya hay una descarga en curso: espere a que termine."));
+    http.done({true, 200, QByteArray("\"05\",\"V2V3V4V5V6V7V8V9V:V;ZAZBZCZDZE\"\r\n"), QString()});
+    QCOMPARE(s.lastMessage(), QString("Actualización Realizada"));
+    QVERIFY(!s.form->downloading);
+  }
+
+  // A reply that comes after the window has gone calls nothing.
+  void replyAfterTheForm()
+  {
+    std::function<void(const controls::HttpReply &)> late;
+    class Keeper : public controls::HttpService {
+    public:
+      explicit Keeper(std::function<void(const controls::HttpReply &)> &k) : keep(k) {}
+      void get(const QString &, std::function<void(const controls::HttpReply &)> d) override { keep = d; }
+      std::function<void(const controls::HttpReply &)> &keep;
+    } http(late);
+    {
+      RealSeason s;
+      s.form->services.http = &http;
+      s.form->mnuActGI_Click();
+    }
+    QVERIFY(late);
+    late({true, 200, QByteArray("\"05\",\"V2V3V4V5V6V7V8V9V:V;ZAZBZCZDZE\"\r\n"), QString()}); // no crash, nothing done
+  }
+
   // The real HTTP transfer, against a server this test starts on 127.0.0.1.
   void realServer()
   {

@@ -23,12 +23,8 @@ const QString kTitle = QStringLiteral("Importar Temporada");
 
 QString readText(const QString &path, QString *error)
 {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    *error = QStringLiteral("No se puede abrir %1: %2").arg(path, file.errorString());
-    return QString();
-  }
-  return text::decodeDataFile(file.readAll());
+  const std::optional<QByteArray> bytes = text::readFileCapped(path, error);
+  return bytes ? text::decodeDataFile(*bytes) : QString();
 }
 
 } // namespace
@@ -120,7 +116,9 @@ void Qmodelop::mnuActualizarTemporada_Click()
     return;
   const QString folder = openfootballBase + openfootballSeasonFolder() + u'/';
   downloading = true;
-  services.http->get(folder + QStringLiteral("1-liga.txt"), [this, folder](const controls::HttpReply &first) {
+  services.http->get(folder + QStringLiteral("1-liga.txt"), [this, folder, alive = lifetime()](const controls::HttpReply &first) {
+    if (alive.expired())
+      return;
     auto failed = [this](const QString &why) {
       downloading = false;
       refuse(QStringLiteral("Actualización NO Realizada\r\n") + why, QStringLiteral("Vaticor"),
@@ -131,7 +129,9 @@ void Qmodelop::mnuActualizarTemporada_Click()
                     (first.error.isEmpty() ? QStringLiteral("respuesta %1 del servidor").arg(first.status) : first.error));
     const QString firstText = text::decodeDataFile(first.body);
     services.http->get(folder + QStringLiteral("2-liga2.txt"),
-                       [this, firstText, failed](const controls::HttpReply &second) {
+                       [this, firstText, failed, alive](const controls::HttpReply &second) {
+                         if (alive.expired())
+                           return;
                          // A season may have no 2ª División file yet; anything else that fails is no update.
                          QString secondText;
                          if (second.completed && second.status == 200)

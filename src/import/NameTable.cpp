@@ -17,6 +17,15 @@ std::optional<NameTable> NameTable::parse(const QString &text, QString *error)
     const int semicolon = line.lastIndexOf(u';');
     const QString club = line.left(semicolon).trimmed();
     const QString name = line.mid(semicolon + 1);
+    // The season file holds every name between double quotes.
+    if (semicolon > 0 && name.contains(u'"')) {
+      if (error)
+        *error = QStringLiteral("Tabla de nombres, línea %1: el nombre «%2» lleva comillas (\"), que el archivo de la "
+                                "temporada no puede guardar.")
+                     .arg(n)
+                     .arg(name);
+      return std::nullopt;
+    }
     // The program's names are five characters, never a "-" (its lists separate names with it).
     const bool valid = semicolon > 0 && !club.isEmpty() && name.size() == 5 && !name.trimmed().isEmpty() &&
                        !name.contains(u'-') && text::firstOutsideWindows1252(name) < 0;
@@ -35,13 +44,14 @@ std::optional<NameTable> NameTable::parse(const QString &text, QString *error)
 
 std::optional<NameTable> NameTable::read(const QString &path, QString *error)
 {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  QString why;
+  const std::optional<QByteArray> bytes = text::readFileCapped(path, &why);
+  if (!bytes) {
     if (error)
-      *error = QStringLiteral("No se puede abrir la tabla de nombres %1: %2").arg(path, file.errorString());
+      *error = QStringLiteral("Tabla de nombres: ") + why;
     return std::nullopt;
   }
-  return parse(text::decodeDataFile(file.readAll()), error);
+  return parse(text::decodeDataFile(*bytes), error);
 }
 
 } // namespace import

@@ -224,13 +224,10 @@ namespace {
 
 std::optional<LeagueFile> readFile(const QString &path, QString *error)
 {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (error)
-      *error = QStringLiteral("No se puede abrir %1: %2").arg(path, file.errorString());
+  const std::optional<QByteArray> bytes = text::readFileCapped(path, error);
+  if (!bytes)
     return std::nullopt;
-  }
-  return readLeagueFile(text::decodeDataFile(file.readAll()), QFileInfo(path).fileName(), error);
+  return readLeagueFile(text::decodeDataFile(*bytes), QFileInfo(path).fileName(), error);
 }
 
 } // namespace

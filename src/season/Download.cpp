@@ -70,7 +70,10 @@ void Qmodelop::requestDownload()
   if (name.isEmpty() || !services.http)
     return;
   downloading = true;
-  services.http->get(updateServer + name, [this](const controls::HttpReply &reply) { Inet1_StateChanged(reply); });
+  services.http->get(updateServer + name, [this, alive = lifetime()](const controls::HttpReply &reply) {
+    if (!alive.expired())
+      Inet1_StateChanged(reply);
+  });
 }
 
 void Qmodelop::Inet1_StateChanged(const controls::HttpReply &reply)

@@ -438,8 +438,12 @@ public:
   // companion exits non-zero when an operation ends in a refusal.
   void refuse(const QString &text, const QString &title, controls::MessageIcon icon);
   bool operationFailed = false;
+  // Replies that arrive after the form is gone call nothing: callbacks hold
+  // this and check it first.
+  std::weak_ptr<void> lifetime() const { return lifetime_; }
 
 private:
+  std::shared_ptr<void> lifetime_ = std::make_shared<int>(0);
   // The score model fitted for the last coupon line: the lines after it, of
   // the same division and jornada on the same results, use it again.
   struct ModelFit {

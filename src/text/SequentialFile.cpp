@@ -1,6 +1,7 @@
 #include "text/SequentialFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -159,6 +160,25 @@ QString quotedLine(const QStringList &values)
     line += u'"' + values[i] + u'"';
   }
   return line + QStringLiteral("\r\n");
+}
+
+std::optional<QByteArray> readFileCapped(const QString &path, QString *error)
+{
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    if (error)
+      *error = QStringLiteral("No se puede abrir %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    return std::nullopt;
+  }
+  QByteArray bytes = file.read(kMaxInputBytes + 1);
+  if (bytes.size() > kMaxInputBytes) {
+    if (error)
+      *error = QStringLiteral("%1 pasa de %2 MB: no es un archivo de resultados.")
+                   .arg(QDir::toNativeSeparators(path))
+                   .arg(kMaxInputBytes / (1024 * 1024));
+    return std::nullopt;
+  }
+  return bytes;
 }
 
 namespace {

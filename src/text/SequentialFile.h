@@ -50,6 +50,14 @@ private:
 // One line of the quoted form, CR LF included.
 QString quotedLine(const QStringList &values);
 
+// No file the program reads (a season, a league file, a name table, a
+// download) is anywhere near this size; anything larger is refused before
+// it is read or parsed.
+constexpr qint64 kMaxInputBytes = 2 * 1024 * 1024;
+// The whole file, or nothing with a Spanish reason (missing, unreadable, or
+// larger than kMaxInputBytes).
+std::optional<QByteArray> readFileCapped(const QString &path, QString *error);
+
 // Writes bytes through a temporary file in the same folder, renamed over the
 // old file only when everything was written. Returns an error text, or an
 // empty text on success.
