@@ -52,7 +52,14 @@ class ScriptedFileInfo : public SystemFileInfo {
 public:
   std::optional<QDateTime> lastModified(const QString &path) const override;
   bool exists(const QString &path) const override;
+  bool canWriteFolder(const QString &folder) const override
+  {
+    return !readOnly.contains(folder) && SystemFileInfo::canWriteFolder(folder);
+  }
+  QString userDataFolder() const override { return dataFolder; }
   QMap<QString, QDateTime> dates;
+  QStringList readOnly; // folders that cannot be written, whoever runs the test
+  QString dataFolder;   // the user's data folder
 };
 
 // A second window shown modal: the test acts in it while it is open.

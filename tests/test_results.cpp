@@ -534,6 +534,52 @@ private slots:
     }
   }
 
+  // A program folder that cannot be written: what the program writes goes
+  // to the user's data folder, it says so once, and the bundled seasons,
+  // name table and manual are still read from the program's folder.
+  void readOnlyInstall()
+  {
+    QTemporaryDir program, home;
+    QFile::copy(testing::samplePath("Edato13.txt"), program.filePath("Edato27.txt")); // the season of today
+    QFile::copy(testing::samplePath("nombres.csv"), program.filePath("nombres.csv"));
+    const QString data = home.filePath("datos/Vaticor") + '/';
+    controls::ScriptedServices scripted;
+    scripted.fileInfo.readOnly = {program.path() + '/'};
+    scripted.fileInfo.dataFolder = data;
+    vaticor::Qmodelop q(scripted.services());
+    q.programFolderOverride = program.path();
+    q.layOutForm();
+    QCOMPARE(q.workDir, data);
+    QCOMPARE(q.programDir, program.path() + '/');
+    q.startupLoad();
+    QCOMPARE(scripted.messages.shown.value(0).text,
+             "La carpeta del programa, " + program.path() + "/, no se puede escribir.\r\nLas temporadas, los "
+             "pronósticos, los informes y los ajustes se guardan en " + data + ".");
+    QCOMPARE(q.seasonFilePath, program.filePath("Edato27.txt"));
+    QCOMPARE(q.readableFile("nombres.csv"), program.filePath("nombres.csv"));
+    // A jornada saved: the user's copy in the data folder, the bundled one untouched.
+    q.jornada = 20;
+    q.recomputeStandings = false;
+    q.showDivision();
+    q.Text2_KeyPress(13);
+    q.Text4.text = "11113211053220212020";
+    q.Text4_KeyPress(13);
+    q.Text4.text = "3842";
+    q.Text4_KeyPress(13);
+    QCOMPARE(scripted.messages.shown.last().text, QString(" Temporada salvada!"));
+    QCOMPARE(scripted.messages.shown.value(scripted.messages.shown.size() - 2).text,
+             "La temporada se ha guardado en " + data + "Edato27.txt.");
+    QCOMPARE(q.seasonFilePath, data + "Edato27.txt");
+    QCOMPARE(readAll(data + "Edato27.txt"), readAll(testing::samplePath("Edato13.txt")));
+    QCOMPARE(readAll(program.filePath("Edato27.txt")), readAll(testing::samplePath("Edato13.txt")));
+    // The user's copy is the one read from now on; the notice is not given again.
+    vaticor::Qmodelop again(scripted.services());
+    again.programFolderOverride = program.path();
+    again.layOutForm();
+    QVERIFY(again.dataFolderNotice.isEmpty());
+    QCOMPARE(again.readableFile("Edato27.txt"), data + "Edato27.txt");
+  }
+
   // Real servers compress, and a wrong server may send far too much: a gzip
   // reply is taken whole, a reply past the cap is no update.
   void compressedAndOversizedReplies()

@@ -2,9 +2,11 @@
 // rounding, slicing, the quoted file form, Windows-1252 and safe rewrites.
 #include "TestSeasons.h"
 #include "text/SequentialFile.h"
+#include "text/Settings.h"
 #include "text/TextRules.h"
 
 #include <QDir>
+#include <QSettings>
 #include <QtTest>
 
 #include <clocale>
@@ -368,6 +370,32 @@ private slots:
     // The same write fits once the disk has room.
     QCOMPARE(writeFileAtomically(path, QByteArray(size, 'x')), QString());
     QCOMPARE(testing::readAll(path).size(), size);
+  }
+
+  // The settings file: written whole, read back as QSettings reads it, and
+  // left as it was when the disk is full.
+  void settingsFile()
+  {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Vaticor.ini");
+    testing::writeAll(path, "; comment\n[internet]\nopenfootball = \"http://x/\"\n[sistemas]\nprecio=0.75\n");
+    text::Settings settings = text::Settings::read(path);
+    QCOMPARE(settings.value("internet/openfootball"), QString("http://x/"));
+    QCOMPARE(settings.value("sistemas/precio"), QString("0.75"));
+    QCOMPARE(settings.value("sistemas/falta", "1"), QString("1"));
+    settings.setValue("vista/zoom", "2");
+    QCOMPARE(settings.write(path), QString());
+    QCOMPARE(testing::readAll(path),
+             QByteArray("[internet]\nopenfootball=http://x/\n\n[sistemas]\nprecio=0.75\n\n[vista]\nzoom=2\n"));
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value("vista/zoom").toInt(), 2);
+    const QByteArray before = testing::readAll(path);
+    settings.setValue("sistemas/precio", "1.5");
+    {
+      testing::FileSizeLimit full(10);
+      QVERIFY(settings.write(path).startsWith("Error al escribir el archivo " + path));
+    }
+    QCOMPARE(testing::readAll(path), before);
+    QCOMPARE(text::Settings::read(dir.filePath("none.ini")).value("sistemas/precio", "-"), QString("-"));
   }
 
   // Numbers read and written the same under the user's Spanish locale, where

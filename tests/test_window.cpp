@@ -826,6 +826,26 @@ private slots:
     QCOMPARE(column(QStringLiteral("R.MAD")), 51);
   }
 
+  // A report written as a PDF on a disk that fills up: the failure is told,
+  // and no PDF, whole or cut, is left in the folder.
+  void pdfOnAFullDisk()
+  {
+    QTemporaryDir folder;
+    ui::QtPrinter printer(folder.path() + u'/', nullptr);
+    printer.setAlwaysPdf(true);
+    for (int i = 0; i < 200; ++i)
+      printer.printLine(QStringLiteral("%1 BARÇA - R.MAD  2-1").arg(i));
+    QString error;
+    {
+      testing::FileSizeLimit full(2000);
+      error = printer.endDoc();
+    }
+    QVERIFY2(error.startsWith(QStringLiteral("Error al escribir el archivo ") + folder.path() + QStringLiteral("/Vaticor-")),
+             qPrintable(error));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QVERIFY(printer.lastPdf().isEmpty());
+  }
+
   // The coupon and the standings printed from the window by the Qt printer:
   // a PDF named after the report lands in the program folder and the user is
   // told where. Read back as text, its lines are the lines the report sends

@@ -8,7 +8,7 @@
 #include "ui/Translations.h"
 
 #include <QApplication>
-#include <QSettings>
+#include "text/Settings.h"
 #include <QTimer>
 
 int main(int argc, char **argv)
@@ -27,11 +27,13 @@ int main(int argc, char **argv)
   ui::QtWindows windows;
   ui::QtHttp http;
   vaticor::Qmodelop form({&messages, &fileDialog, &printer, &clock, &fileInfo, &windows, &http});
-  // Where seasons come from over the internet, changeable in "Vaticor.ini"
-  // beside the program (the program keeps everything in its own folder).
-  const QSettings settings(QApplication::applicationDirPath() + QStringLiteral("/Vaticor.ini"), QSettings::IniFormat);
+  // The folders first: the settings and the reports live where the program writes.
+  form.layOutForm();
+  printer.setPdfFolder(form.workDir);
+  // Where seasons come from over the internet, changeable in "Vaticor.ini".
+  const text::Settings settings = text::Settings::read(form.readableFile(QStringLiteral("Vaticor.ini")));
   auto folderUrl = [&settings](const QString &key, const QString &fallback) {
-    const QString url = settings.value(key, fallback).toString().trimmed();
+    const QString url = settings.value(key, fallback).trimmed();
     return url.isEmpty() ? fallback : url.endsWith(u'/') ? url : url + u'/';
   };
   form.openfootballBase = folderUrl(QStringLiteral("internet/openfootball"), form.openfootballBase);
@@ -43,7 +45,6 @@ int main(int argc, char **argv)
   printer.setMessages(&messages);
   window.setHttp(&http);
 
-  form.layOutForm();
   window.refresh();
   window.show();
   // The current season loads once the window is up, so that a message about a

@@ -103,6 +103,10 @@ public:
   virtual std::optional<QDateTime> lastModified(const QString &path) const = 0;
   // True when the file's attributes can be read.
   virtual bool exists(const QString &path) const = 0;
+  // True when a new file can be made in the folder.
+  virtual bool canWriteFolder(const QString &folder) const = 0;
+  // Where the program keeps what it writes when its own folder is read-only.
+  virtual QString userDataFolder() const = 0;
 };
 
 // The program's second windows, shown modal: the call returns when the

@@ -1,6 +1,9 @@
 #include "controls/SystemServices.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace controls {
 
@@ -20,6 +23,19 @@ std::optional<QDateTime> SystemFileInfo::lastModified(const QString &path) const
 bool SystemFileInfo::exists(const QString &path) const
 {
   return QFileInfo::exists(path);
+}
+
+bool SystemFileInfo::canWriteFolder(const QString &folder) const
+{
+  // Made and removed at once: the permission bits alone do not tell a
+  // read-only mount, nor what the administrator may do.
+  QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".vaticor-XXXXXX")));
+  return probe.open();
+}
+
+QString SystemFileInfo::userDataFolder() const
+{
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
 MessageAnswer MessageLog::show(const QString &text, const QString &title, MessageIcon, MessageButtons buttons)

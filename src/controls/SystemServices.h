@@ -18,6 +18,8 @@ class SystemFileInfo : public FileInfoService {
 public:
   std::optional<QDateTime> lastModified(const QString &path) const override;
   bool exists(const QString &path) const override;
+  bool canWriteFolder(const QString &folder) const override;
+  QString userDataFolder() const override;
 };
 
 struct Message {

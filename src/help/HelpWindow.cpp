@@ -170,7 +170,7 @@ void HelpWindow::hover(const QString &control)
 void Qmodelop::mnuAyuda_Click()
 {
   if (!ayuda.loaded)
-    ayuda.Form_Load(workDir + QStringLiteral("Vaticor.ans"));
+    ayuda.Form_Load(readableFile(QStringLiteral("Vaticor.ans")));
   if (services.windows)
     services.windows->showModal(QStringLiteral("ayuda"));
 }

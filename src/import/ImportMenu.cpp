@@ -38,7 +38,7 @@ bool Qmodelop::importLeagueTexts(const QString &first, const QString &firstName,
   };
   QString error;
   const std::optional<import::NameTable> names =
-      import::NameTable::read(workDir + QStringLiteral("nombres.csv"), &error);
+      import::NameTable::read(readableFile(QStringLiteral("nombres.csv")), &error);
   if (!names)
     return fail(error);
   const std::optional<import::LeagueFile> league = import::readLeagueFile(first, firstName, &error);
@@ -52,7 +52,7 @@ bool Qmodelop::importLeagueTexts(const QString &first, const QString &firstName,
       import::importTexts(first, firstName, second, secondName, *names, &error);
   if (!imported)
     return fail(error.startsWith(QStringLiteral("Estos clubes"))
-                      ? error + QStringLiteral("\nTabla de nombres: ") + workDir + QStringLiteral("nombres.csv")
+                      ? error + QStringLiteral("\nTabla de nombres: ") + readableFile(QStringLiteral("nombres.csv"))
                       : error);
   const QString path = workDir + QStringLiteral("Edato") + text::fmt(digits, QStringLiteral("00")) + QStringLiteral(".txt");
   if (!settleUnsavedResults(QStringLiteral("reemplazar la temporada")))

@@ -19,6 +19,7 @@ struct HeadlessForm {
   explicit HeadlessForm(const QString &folder)
   {
     form.programFolderOverride = folder;
+    form.useDataFolderWhenReadOnly = false;
     form.layOutForm();
   }
 };

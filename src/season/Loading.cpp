@@ -4,6 +4,7 @@
 #include "text/TextRules.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 using text::fmt;
@@ -30,10 +31,10 @@ void Qmodelop::mnuaCargar_Click()
     const QString title = QStringLiteral("Abrir Archivos Datos .. DIR Trabajo=: ") + workDir;
     const QString filter = QStringLiteral("Archivos Datos: 1X2(*.txt)|E*.txt|All Files (*.*)|*.*");
     if (transferMode == 20) {
-      chosen = workDir + defaultName;
+      chosen = readableFile(defaultName);
       transferMode = 0;
     } else {
-      chosen = services.fileDialog->openFile(title, workDir, filter);
+      chosen = services.fileDialog->openFile(title, seasonFolder(), filter);
     }
     if (chosen == loadedFileName && loadedFileName.isEmpty()) {
       endRequested = true; // nothing chosen and nothing loaded: the program ends
@@ -53,6 +54,13 @@ void Qmodelop::mnuaCargar_Click()
     break;
   }
   loadSeason(chosen);
+}
+
+QString Qmodelop::seasonFolder() const
+{
+  if (workDir == programDir || !QDir(workDir).entryList({QStringLiteral("Edato*.txt")}, QDir::Files).isEmpty())
+    return workDir;
+  return programDir;
 }
 
 bool Qmodelop::isReservedName(const QString &path)

@@ -113,7 +113,14 @@ public:
   std::array<int16_t, 12> awayTeam{};
   QString lookupGoals;
   QString lookupJornada;
-  QString workDir;
+  QString workDir;    // where the program writes: its own folder, or the user's data folder when that is read-only
+  QString programDir; // the program's own folder: the bundled seasons, manual, name table
+  // A read-only program folder sends what the program writes to the user's
+  // data folder; the command line writes where it is told instead.
+  bool useDataFolderWhenReadOnly = true;
+  QString dataFolderNotice; // said once, when the data folder is first made
+  // A file the program reads: the user's copy in workDir, else the bundled one.
+  QString readableFile(const QString &name) const;
   QString seasonFilePath;
   QString loadedFileName;
 
@@ -225,6 +232,8 @@ public:
   // both load through it.
   bool loadSeason(const QString &path);
   void showFileDate(const QString &path);
+  // Where the season dialog opens: workDir, or the bundled seasons while the user has none.
+  QString seasonFolder() const;
   void showSeasonCaption();
   void showDivision();
 
@@ -261,6 +270,8 @@ public:
   // Writes the season file in the program's own layout, unplayed marks
   // applied. Returns an error text or empty; on failure nothing changes.
   QString writeSeasonFile();
+  // The settings file the program writes, "Vaticor.ini" in workDir.
+  QString settingsPath() const { return workDir + QStringLiteral("Vaticor.ini"); }
 
   // ---- views ----
   void hideViewFrames();

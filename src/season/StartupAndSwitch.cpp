@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 using text::fmt;
 using text::ival;
@@ -83,7 +84,22 @@ void Qmodelop::layOutForm()
       tablap.setCellColour(r, c, shade);
   }
 
-  workDir = programFolder();
+  programDir = workDir = programFolder();
+  if (useDataFolderWhenReadOnly && services.fileInfo && !services.fileInfo->canWriteFolder(programDir)) {
+    QString data = services.fileInfo->userDataFolder();
+    if (!data.isEmpty()) {
+      if (!data.endsWith(u'/'))
+        data += u'/';
+      const bool fresh = !QFileInfo::exists(data);
+      if (QDir().mkpath(data)) {
+        workDir = data;
+        if (fresh)
+          dataFolderNotice = QStringLiteral("La carpeta del programa, %1, no se puede escribir.").arg(QDir::toNativeSeparators(programDir)) +
+                             kBreak + QStringLiteral("Las temporadas, los pronósticos, los informes y los ajustes se guardan en %1.")
+                                          .arg(QDir::toNativeSeparators(workDir));
+      }
+    }
+  }
   // On this system the program file is the running executable, which carries
   // its version record in a section of its own.
   Label3.caption = version::versionLabel(programFile());
@@ -92,6 +108,10 @@ void Qmodelop::layOutForm()
 
 void Qmodelop::startupLoad()
 {
+  if (!dataFolderNotice.isEmpty()) {
+    services.messages->show(dataFolderNotice, QStringLiteral("Vaticor"), controls::MessageIcon::Information);
+    dataFolderNotice.clear();
+  }
   transferMode = 20;
   mnuaCargar_Click();
   loadFactorWindow();
@@ -185,11 +205,32 @@ bool Qmodelop::Form_Unload()
   return exitConfirmed;
 }
 
+QString Qmodelop::readableFile(const QString &name) const
+{
+  return workDir != programDir && !fileExists(workDir + name) && fileExists(programDir + name) ? programDir + name
+                                                                                               : workDir + name;
+}
+
 QString Qmodelop::writeSeasonFile()
 {
   season::Season written = season;
   season::markUnplayed(written);
-  const QString error = season::writeSeasonFile(seasonFilePath, written);
+  // A season opened from a folder that cannot be written (the bundled ones of
+  // a read-only install) is saved as the user's own copy.
+  QString path = seasonFilePath;
+  const QString folder = QFileInfo(path).absolutePath() + u'/';
+  const bool moved = useDataFolderWhenReadOnly && folder != workDir && QFileInfo(folder).isDir() && services.fileInfo &&
+                     !services.fileInfo->canWriteFolder(folder);
+  if (moved)
+    path = workDir + QFileInfo(path).fileName();
+  const QString error = season::writeSeasonFile(path, written);
+  if (error.isEmpty() && moved) {
+    releaseEntryLock();
+    seasonFilePath = loadedFileName = path;
+    Label1.caption = QStringLiteral("..\\") + right(path, 40);
+    services.messages->show(QStringLiteral("La temporada se ha guardado en %1.").arg(QDir::toNativeSeparators(path)),
+                            QStringLiteral("Vaticor"), controls::MessageIcon::Information);
+  }
   // The unplayed marks stand in memory as in the file, once the file holds them.
   if (error.isEmpty())
     season = std::move(written);

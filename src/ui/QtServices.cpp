@@ -2,10 +2,13 @@
 
 #include "ui/Fonts.h"
 
+#include "text/SequentialFile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPageLayout>
@@ -134,10 +137,32 @@ QString QtPrinter::endDoc()
     return QString();
   }
   lastPdf_ = pdfName();
+  // Qt's PDF writer does not report a disk that fills up: the document is
+  // drawn into a file of its own, checked whole, and only then put in place.
+  QTemporaryFile drawn(QDir(QFileInfo(lastPdf_).absolutePath()).filePath(QStringLiteral(".vaticor-pdf-XXXXXX")));
+  if (!drawn.open())
+    return QStringLiteral("No se puede escribir el archivo %1: %2")
+        .arg(QDir::toNativeSeparators(lastPdf_), drawn.errorString());
+  drawn.close();
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(lastPdf_);
-  if (!render(printer, lines, windowImage))
-    return QStringLiteral("No se puede escribir ") + lastPdf_;
+  printer.setOutputFileName(drawn.fileName());
+  const bool rendered = render(printer, lines, windowImage);
+  QByteArray pdf;
+  if (rendered && drawn.open()) {
+    pdf = drawn.readAll();
+    drawn.close();
+  }
+  if (!rendered || !pdf.trimmed().endsWith("%%EOF")) {
+    const QString failed = QStringLiteral("Error al escribir el archivo %1: el informe no se ha podido escribir entero")
+                               .arg(QDir::toNativeSeparators(lastPdf_));
+    lastPdf_.clear();
+    return failed;
+  }
+  const QString error = text::writeFileAtomically(lastPdf_, pdf);
+  if (!error.isEmpty()) {
+    lastPdf_.clear();
+    return error;
+  }
   if (messages_)
     messages_->show(QStringLiteral(" No hay impresora instalada: el informe se ha guardado en") + QStringLiteral("\r\n ") +
                         QDir::toNativeSeparators(lastPdf_),

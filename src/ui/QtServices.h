@@ -56,6 +56,7 @@ public:
   QString endDoc() override;
   void printWindowImage() override;
   QString lastPdf() const { return lastPdf_; }
+  void setPdfFolder(const QString &folder) { pdfFolder_ = folder; }
   // The report the next document holds; it names the PDF.
   void setDocumentName(const QString &name) { documentName_ = name; }
   // A PDF even when a printer is installed (the tests read it back).

@@ -11,7 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
+#include "text/Settings.h"
 #include <QVBoxLayout>
 
 namespace ui {
@@ -68,15 +68,25 @@ SystemsDialog::SystemsDialog(vaticor::Qmodelop &form, QWidget *parent) : QDialog
   price->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
   // The price is a setting of the user's, kept from one run to the next in
   // "Vaticor.ini" beside the seasons.
-  const QString settingsFile = form.workDir + QStringLiteral("Vaticor.ini");
-  form.sistemas.price = QSettings(settingsFile, QSettings::IniFormat)
-                            .value(QStringLiteral("sistemas/precio"), form.sistemas.price)
-                            .toDouble();
-  connect(price, &QDoubleSpinBox::valueChanged, this, [this, settingsFile](double v) {
+  bool readable = false;
+  const double kept = text::Settings::read(form.readableFile(QStringLiteral("Vaticor.ini")))
+                          .value(QStringLiteral("sistemas/precio"))
+                          .toDouble(&readable);
+  if (readable && kept > 0)
+    form.sistemas.price = kept;
+  connect(price, &QDoubleSpinBox::valueChanged, this, [this](double v) {
     if (drawing_)
       return;
     form_.sistemas.price = v;
-    QSettings(settingsFile, QSettings::IniFormat).setValue(QStringLiteral("sistemas/precio"), v);
+    text::Settings settings = text::Settings::read(form_.readableFile(QStringLiteral("Vaticor.ini")));
+    settings.setValue(QStringLiteral("sistemas/precio"), QString::number(v));
+    // A price that could not be kept is said once, not at every step of the box.
+    const QString error = settings.write(form_.settingsPath());
+    if (!error.isEmpty() && !settingsErrorShown_) {
+      settingsErrorShown_ = true;
+      form_.refuse(QStringLiteral("El precio no se ha podido guardar para la próxima vez.\r\n") + error,
+                   QStringLiteral("Sistemas"), controls::MessageIcon::Critical);
+    }
     form_.sistemas_Compute();
     refresh();
   });

@@ -38,6 +38,7 @@ private:
   void changed(int match);
   vaticor::Qmodelop &form_;
   bool drawing_ = false;
+  bool settingsErrorShown_ = false;
 };
 
 } // namespace ui
