@@ -3,11 +3,11 @@
 // the 1X2 tables, an import, the score model, a backtest, the window's
 // start-up; and the memory it takes at its peak.
 #include "engine/ModelBacktest.h"
-#include "forecast/Backtest.h"
-#include "forecast/CouponRoad.h"
-#include "forecast/Systems.h"
-#include "import/SeasonImport.h"
-#include "season/HeadlessForm.h"
+#include "form/Backtest.h"
+#include "form/CouponRoad.h"
+#include "engine/Systems.h"
+#include "engine/SeasonImport.h"
+#include "form/HeadlessForm.h"
 #include "season/SeasonFile.h"
 #include "ui/MainWindow.h"
 
@@ -102,7 +102,7 @@ void import(benchmark::State &state)
 {
   const QString folder = samples() + QStringLiteral("openfootball/2013-14/");
   for (auto _ : state)
-    benchmark::DoNotOptimize(import::importFiles(folder + QStringLiteral("1-liga.txt"),
+    benchmark::DoNotOptimize(engine::importFiles(folder + QStringLiteral("1-liga.txt"),
                                                  folder + QStringLiteral("2-liga2.txt"),
                                                  samples() + QStringLiteral("nombres.csv"), nullptr));
 }
@@ -154,11 +154,11 @@ BENCHMARK(backtest)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void reduction(benchmark::State &state)
 {
-  const forecast::System system = *forecast::parseSystem(
+  const engine::System system = *engine::parseSystem(
       QStringLiteral("1X2,1X2,1X2,1X2,1X2,1X2,1,1,1,1,1,1,1,1"));
   std::size_t columns = 0;
   for (auto _ : state)
-    columns = forecast::reduce(system, int(state.range(0)))->size();
+    columns = engine::reduce(system, int(state.range(0)))->size();
   state.SetLabel("6 triples al " + std::to_string(state.range(0)) + ": " + std::to_string(columns) + " columnas");
 }
 BENCHMARK(reduction)->Arg(13)->Arg(12)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,7 @@
 // A help file of any bytes: loaded, its index entries followed, searched.
 #include "FuzzSupport.h"
 
-#include "help/HelpWindow.h"
+#include "form/HelpWindow.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

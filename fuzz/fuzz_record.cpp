@@ -3,7 +3,7 @@
 // (whose 1X2 tables start at jornada 10), and the tables drawn from it.
 #include "FuzzSupport.h"
 
-#include "season/HeadlessForm.h"
+#include "form/HeadlessForm.h"
 
 #include <QFile>
 

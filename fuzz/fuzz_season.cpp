@@ -2,8 +2,8 @@
 // then every view of both divisions computed, printed and a coupon built.
 #include "FuzzSupport.h"
 
-#include "forecast/CouponRoad.h"
-#include "season/HeadlessForm.h"
+#include "form/CouponRoad.h"
+#include "form/HeadlessForm.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -2,8 +2,8 @@
 // every stored coupon rebuilt and scored.
 #include "FuzzSupport.h"
 
-#include "forecast/ForecastStore.h"
-#include "season/HeadlessForm.h"
+#include "form/ForecastStore.h"
+#include "form/HeadlessForm.h"
 
 #include <QFile>
 

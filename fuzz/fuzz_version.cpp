@@ -1,7 +1,7 @@
 // An executable of any bytes: its version record read field by field.
 #include "FuzzSupport.h"
 
-#include "version/FileVersionInfo.h"
+#include "form/version/FileVersionInfo.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

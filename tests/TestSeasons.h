@@ -4,7 +4,7 @@
 // user loads one.
 
 #include "ScriptedServices.h"
-#include "season/Qmodelop.h"
+#include "form/Qmodelop.h"
 #include "season/Season.h"
 
 #include <QByteArray>

@@ -3,7 +3,7 @@
 // and a date of the test's, letting the layout settle, and screenshots.
 
 #include "ScriptedServices.h"
-#include "season/Qmodelop.h"
+#include "form/Qmodelop.h"
 #include "ui/MainWindow.h"
 #include "ui/QtWindows.h"
 

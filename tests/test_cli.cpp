@@ -1,7 +1,7 @@
 // vaticor-cli: the lines it prints of the real seasons, and a clear error with
 // a non-zero exit for anything it cannot do.
 #include "TestSeasons.h"
-#include "output/CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <QtTest>
 

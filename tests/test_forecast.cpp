@@ -2,17 +2,18 @@
 // whole coupon of the real 2013/14 season checked against values worked by
 // hand from its standings lines, the figures, and the coupon's line rules.
 #include "TestSeasons.h"
-#include "forecast/Backtest.h"
-#include "forecast/Figures.h"
-#include "forecast/ScoreModel.h"
+#include "form/Backtest.h"
+#include "form/Figures.h"
+#include "engine/ScoreModel.h"
 #include "season/SeasonFile.h"
-#include "forecast/MatchValuation.h"
-#include "forecast/CouponRoad.h"
-#include "output/CommandLine.h"
+#include "engine/MatchValuation.h"
+#include "form/CouponRoad.h"
+#include "cli/CommandLine.h"
 
 #include <QtTest>
 
 using namespace forecast;
+using namespace engine;
 using testing::FormFixture;
 
 namespace {
@@ -64,7 +65,7 @@ private slots:
   void countLetter()
   {
     QFETCH(QString, text);
-    QTEST(forecast::countLetter(text), "count");
+    QTEST(engine::countLetter(text), "count");
   }
 
   // The worked values: equated 20.5 against 10.0 on a scale of 25 (10.5 goes

@@ -3,13 +3,13 @@
 // begun, every refusal with the disk untouched, and the update from the
 // internet against a server on this machine.
 #include "TestSeasons.h"
-#include "import/SeasonImport.h"
+#include "engine/SeasonImport.h"
 #include "season/SeasonFile.h"
 #include "ui/QtHttp.h"
 
 #include <QtTest>
 
-using namespace import;
+using namespace engine;
 using testing::readAll;
 
 namespace {
@@ -168,7 +168,7 @@ private slots:
     QTemporaryDir dir;
     const QString big = testing::writeAll(dir.filePath("1-liga.txt"), QByteArray(2 * 1024 * 1024 + 1, '\n'));
     QString error;
-    QVERIFY(!import::importFiles(big, QString(), names(), &error));
+    QVERIFY(!engine::importFiles(big, QString(), names(), &error));
     QCOMPARE(error, big + " pasa de 2 MB: no es un archivo de resultados.");
     testing::writeAll(dir.filePath("nombres.csv"), QByteArray(2 * 1024 * 1024 + 1, '#'));
     QVERIFY(!NameTable::read(dir.filePath("nombres.csv"), &error));

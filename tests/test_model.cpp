@@ -4,8 +4,8 @@
 // was; the playback of several seasons and what vaticor-cli prints of it.
 #include "TestSeasons.h"
 #include "engine/ModelBacktest.h"
-#include "forecast/Backtest.h"
-#include "output/CommandLine.h"
+#include "form/Backtest.h"
+#include "cli/CommandLine.h"
 #include "season/SeasonFile.h"
 
 #include <QtTest>

@@ -2,8 +2,8 @@
 // the character columns of their pieces, the blank-line feed, the export to
 // Qhistorial.TXT and the two-round sheet.
 #include "TestSeasons.h"
-#include "forecast/CouponRoad.h"
-#include "output/CommandLine.h"
+#include "form/CouponRoad.h"
+#include "cli/CommandLine.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 // file rewritten byte for byte, and downloads, from a scripted reply and from
 // a real HTTP server on this machine. A failed step never harms the file.
 #include "TestSeasons.h"
-#include "output/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "season/SeasonFile.h"
 #include "ui/QtHttp.h"
 

@@ -2,10 +2,10 @@
 // it was, a coupon rebuilt as it was built, the record of valuations against
 // real signs and its table, and the other factors as the eighth value.
 #include "TestSeasons.h"
-#include "forecast/ForecastStore.h"
-#include "forecast/ValuationRecord.h"
-#include "forecast/CouponRoad.h"
-#include "output/CommandLine.h"
+#include "form/ForecastStore.h"
+#include "form/ValuationRecord.h"
+#include "form/CouponRoad.h"
+#include "cli/CommandLine.h"
 #include "text/SequentialFile.h"
 
 #include <QDir>

@@ -1,15 +1,15 @@
 // Pools systems: the reductions keep their guarantee (checked here column by
 // column), prizes are counted right, and the chances of each prize are exact.
 #include "TestSeasons.h"
-#include "forecast/CouponRoad.h"
-#include "forecast/Systems.h"
-#include "output/CommandLine.h"
+#include "form/CouponRoad.h"
+#include "engine/Systems.h"
+#include "cli/CommandLine.h"
 #include "season/SeasonFile.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
 
-using namespace forecast;
+using namespace engine;
 
 namespace {
 

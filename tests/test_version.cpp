@@ -2,11 +2,11 @@
 // strings, read from Windows executables built here in memory and from our
 // own programs; damaged files give no record and never a read out of bounds.
 #include "TestSeasons.h"
-#include "version/Credits.h"
-#include "version/ExecutableFile.h"
-#include "version/FileVersionInfo.h"
-#include "version/VersionApi.h"
-#include "version/VersionResource.h"
+#include "form/version/Credits.h"
+#include "form/version/ExecutableFile.h"
+#include "form/version/FileVersionInfo.h"
+#include "form/version/VersionApi.h"
+#include "form/version/VersionResource.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 // vaticor-cli: prints what a view of the program holds, UTF-8 on standard output.
-#include "output/CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // Vaticor: statistics and forecasts for the Spanish football pools.
 #include "controls/SystemServices.h"
-#include "season/Qmodelop.h"
+#include "form/Qmodelop.h"
 #include "ui/MainWindow.h"
 #include "ui/QtHttp.h"
 #include "ui/QtServices.h"

@@ -3,7 +3,7 @@
 // switches, figures and instructions, and the buttons of the forecast store.
 // It draws the form's models and forwards clicks to its handlers.
 
-#include "season/Qmodelop.h"
+#include "form/Qmodelop.h"
 #include "ui/GridWidget.h"
 #include "ui/Widgets.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The credits box: the properties of the program file from its version record.
 
-#include "version/Credits.h"
+#include "form/version/Credits.h"
 
 #include <QDialog>
 

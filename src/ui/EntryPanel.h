@@ -3,7 +3,7 @@
 // line `Text4` under its ruler while a jornada is typed in or archived, and
 // `Frame11` with the season's file the rest of the time.
 
-#include "season/Qmodelop.h"
+#include "form/Qmodelop.h"
 #include "ui/Widgets.h"
 
 #include <QWidget>

@@ -4,7 +4,7 @@
 // of the window; keys typed on the grid go to the form's key handler, and
 // closing the window asks the form what to do with the values.
 
-#include "season/Qmodelop.h"
+#include "form/Qmodelop.h"
 #include "ui/GridWidget.h"
 
 #include <QDialog>

@@ -2,7 +2,7 @@
 // The help window `ayuda`, drawn from its model in the form; every user event
 // goes to the model's handlers and the window is drawn again.
 
-#include "season/Qmodelop.h"
+#include "form/Qmodelop.h"
 
 #include <QDialog>
 

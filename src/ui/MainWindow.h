@@ -2,7 +2,7 @@
 // The main window `qmodelop`: draws the form's models and forwards the user's
 // events to its handlers, then draws again. It decides nothing itself.
 
-#include "season/Qmodelop.h"
+#include "form/Qmodelop.h"
 #include "ui/GridWidget.h"
 #include "ui/Widgets.h"
 

@@ -3,7 +3,7 @@
 // and per division how often the valuation, the score model and "always 1"
 // were right, with the hit rate of each jornada after jornada as a chart.
 
-#include "forecast/Backtest.h"
+#include "form/Backtest.h"
 
 #include <QDialog>
 #include <QWidget>

@@ -4,7 +4,7 @@
 // the columns printed or written to a file, and their check once the results
 // are in. It draws the form's systems panel and forwards every change to it.
 
-#include "season/Qmodelop.h"
+#include "form/Qmodelop.h"
 
 #include <QDialog>
 #include <array>

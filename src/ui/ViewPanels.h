@@ -3,7 +3,7 @@
 // the jornadas ten by ten (`Frame6`), the team history (`Frame8`) and the
 // results by goal difference (`Frame4`).
 
-#include "season/Qmodelop.h"
+#include "form/Qmodelop.h"
 #include "ui/GridWidget.h"
 #include "ui/Widgets.h"
 

@@ -1,0 +1,518 @@
+#include "cli/CommandLine.h"
+
+#include "form/HeadlessForm.h"
+#include "engine/SeasonImport.h"
+#include "engine/ModelBacktest.h"
+#include "form/Backtest.h"
+#include "form/CouponRoad.h"
+#include "engine/Systems.h"
+#include "cli/ViewDump.h"
+#include "season/SeasonFile.h"
+
+#include <QCoreApplication>
+#include "text/TextRules.h"
+#include "form/Qmodelop.h"
+
+#include <QFileInfo>
+#include <optional>
+
+namespace vaticor {
+
+QString commandLineUsage()
+{
+  return QStringLiteral("Uso: vaticor-cli ARCHIVO [--division 2] [--jornada J] VISTA [opciones]\n"
+                        "     vaticor-cli ARCHIVO quiniela|guardar --numero N PASO...  (PASO: D/J/M o D/J/todo)\n"
+                        "     vaticor-cli ARCHIVO pronostico|estadistica --numero N\n"
+                        "     vaticor-cli ARCHIVO [--division 2] --jornada J jornada --resultados PARES --actuales JJjj\n"
+                        "Vistas: %1\n"
+                        "Opciones de clasificacion: --sort K (0..6)  --desde J (jornada inicial)\n"
+                        "Opciones de jornadas: --hasta J; de historial: --equipos K (el último de los seis)\n"
+                        "     vaticor-cli ARCHIVO imprimir INFORME [PASO...]   vaticor-cli ARCHIVO exportar\n"
+                        "     vaticor-cli importar PRIMERA.txt [SEGUNDA.txt] --salida ARCHIVO [--nombres TABLA]\n"
+                        "     vaticor-cli reducir SIGNOS [--garantia 13|12]   vaticor-cli escrutinio RESULTADO COLUMNA...\n"
+                        "     vaticor-cli ARCHIVO backtest [--desde J]   vaticor-cli backtest-temporadas ARCHIVO... [--desde J]\n")
+      .arg(knownViews().join(QStringLiteral(", ")));
+}
+
+namespace {
+
+std::optional<int> parseNumber(const QString &s)
+{
+  bool ok = false;
+  const int n = s.toInt(&ok);
+  return ok ? std::optional<int>(n) : std::nullopt;
+}
+
+CommandLineResult failure(int code, const QString &error)
+{
+  CommandLineResult r;
+  r.exitCode = code;
+  r.error = error;
+  return r;
+}
+
+CommandLineResult refusedIfFailed(const Qmodelop &form, CommandLineResult result)
+{
+  if (form.operationFailed) {
+    result.exitCode = kExitRefused;
+    result.error = QStringLiteral("vaticor-cli: la operación no se ha realizado\n");
+  }
+  return result;
+}
+
+} // namespace
+
+
+namespace {
+
+// vaticor-cli importar PRIMERA [SEGUNDA] --salida OUT [--nombres TABLA]
+CommandLineResult runImport(const QStringList &args)
+{
+  QStringList files;
+  QString out, table = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() + QStringLiteral("/nombres.csv")
+                                                     : QStringLiteral("nombres.csv");
+  for (int i = 1; i < args.size(); ++i) {
+    if (args[i] == QStringLiteral("--salida") || args[i] == QStringLiteral("--nombres")) {
+      if (i + 1 >= args.size())
+        return failure(1, QStringLiteral("Falta el valor de %1\n").arg(args[i]));
+      (args[i] == QStringLiteral("--salida") ? out : table) = args[i + 1];
+      ++i;
+    } else if (args[i].startsWith(QStringLiteral("--"))) {
+      return failure(1, QStringLiteral("Opción desconocida: %1\n").arg(args[i]));
+    } else {
+      files << args[i];
+    }
+  }
+  if (files.isEmpty() || files.size() > 2 || out.isEmpty())
+    return failure(1, QStringLiteral("Uso: vaticor-cli importar PRIMERA.txt [SEGUNDA.txt] --salida ARCHIVO [--nombres "
+                                     "TABLA]\n"));
+  QString error;
+  const std::optional<engine::ImportedSeason> imported = engine::importFiles(files[0], files.value(1), table, &error);
+  if (!imported)
+    return failure(1, error + u'\n');
+  error = season::writeSeasonFile(out, imported->season);
+  if (!error.isEmpty())
+    return failure(2, error + u'\n');
+  CommandLineResult result;
+  result.lines = engine::importSummary(*imported);
+  for (const QString &warning : imported->warnings)
+    result.lines << QStringLiteral("Aviso: ") + warning;
+  return result;
+}
+
+} // namespace
+
+// vaticor-cli reducir SIGNOS [--garantia 13|12]
+CommandLineResult runReduce(const QStringList &args)
+{
+  int guarantee = 13;
+  QStringList rest = args.mid(1);
+  const int at = static_cast<int>(rest.indexOf(QStringLiteral("--garantia")));
+  if (at >= 0) {
+    guarantee = rest.value(at + 1).toInt();
+    rest.remove(at, std::min<qsizetype>(2, rest.size() - at));
+  }
+  const std::optional<engine::System> system = rest.size() == 1 ? engine::parseSystem(rest[0]) : std::nullopt;
+  if (!system || (guarantee != 12 && guarantee != 13 && guarantee != 14))
+    return failure(1, QStringLiteral("Uso: vaticor-cli reducir SIGNOS [--garantia 13|12]\n"
+                                     "SIGNOS: 14 grupos separados por comas de 1, X, 2, 1X, X2, 12 o 1X2\n"));
+  const auto columns = engine::reduce(*system, guarantee);
+  if (!columns)
+    return failure(1, QStringLiteral("El sistema de %1 columnas es demasiado grande para reducirlo.\n")
+                          .arg(engine::directCount(*system)));
+  CommandLineResult r;
+  for (const engine::Column &c : *columns)
+    r.lines << engine::columnText(c);
+  r.lines << QStringLiteral("columnas %1 directas %2 garantia %3")
+                 .arg(columns->size())
+                 .arg(engine::directCount(*system))
+                 .arg(guarantee);
+  return r;
+}
+
+// vaticor-cli escrutinio RESULTADO COLUMNA...
+CommandLineResult runCheck(const QStringList &args)
+{
+  const std::optional<engine::Column> result = engine::parseColumn(args.value(1));
+  if (!result || args.size() < 3)
+    return failure(1, QStringLiteral("Uso: vaticor-cli escrutinio RESULTADO COLUMNA...  (14 signos de 1, X y 2 cada uno)\n"));
+  CommandLineResult r;
+  int counts[5] = {};
+  for (const QString &text : args.mid(2)) {
+    const std::optional<engine::Column> column = engine::parseColumn(text);
+    if (!column)
+      return failure(1, QStringLiteral("Columna no válida: %1\n").arg(text));
+    const int h = engine::hits(*column, *result);
+    r.lines << QStringLiteral("%1 %2 %3").arg(engine::columnText(*column)).arg(h).arg(engine::category(h));
+    if (h >= 10)
+      ++counts[14 - h];
+  }
+  for (int k = 0; k < 5; ++k)
+    r.lines << QStringLiteral("categoria %1: %2").arg(14 - k).arg(counts[k]);
+  return r;
+}
+
+namespace {
+
+// The model's part of a valuation backtest replaced by the model with the
+// season's past (the valuation's own lines stay as they are).
+void takeModel(std::vector<forecast::DivisionBacktest> &valuation, const engine::SeasonModelBacktest &model)
+{
+  for (forecast::DivisionBacktest &d : valuation) {
+    d.model = {};
+    for (const engine::DivisionModelBacktest &m : model.divisions) {
+      if (m.division == d.division)
+        d.model = {m.tally.matches, m.tally.right, m.tally.rankedProbabilityScore};
+    }
+  }
+}
+
+// One season's lines: the valuation's, then the model's with the season's
+// past, then where that past came from. Nothing, with error set, when the
+// season cannot be read.
+std::optional<std::vector<forecast::DivisionBacktest>> seasonBacktest(const QString &file, int from,
+                                                                        const engine::SeasonModelBacktest &model,
+                                                                        QStringList &lines, QString *error)
+{
+  *error = model.error;
+  auto result = error->isEmpty() ? forecast::backtest(file, from, error) : std::nullopt;
+  if (!result)
+    return std::nullopt;
+  takeModel(*result, model);
+  lines += forecast::backtestLines(*result);
+  lines << QStringLiteral("modelo previa: ") +
+               (model.previousFile.isEmpty() ? QStringLiteral("ninguna") : model.previousFile);
+  return result;
+}
+
+// The lines of each season, then the totals of each division over them.
+CommandLineResult runSeasonsBacktest(const QStringList &files, int from)
+{
+  const std::optional<engine::SeasonsModelBacktest> model = engine::backtestSeasons(files, from);
+  if (!model || model->seasons.size() != static_cast<size_t>(files.size()))
+    return failure(2, QStringLiteral("No se pudo repasar las temporadas.\n"));
+  CommandLineResult r;
+  std::array<forecast::ValuationScore, 2> valuation{};
+  std::array<bool, 2> seen{};
+  for (int i = 0; i < files.size(); ++i) {
+    QString error;
+    const auto result = seasonBacktest(files[i], from, model->seasons[i], r.lines, &error);
+    if (!result)
+      return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(files[i], error));
+    for (const forecast::DivisionBacktest &d : *result) {
+      if (d.division < 1 || d.division > 2)
+        continue;
+      forecast::ValuationScore &v = valuation[d.division - 1];
+      v.matches += d.valuation.matches;
+      v.homeWins += d.valuation.homeWins;
+      v.draws += d.valuation.draws;
+      v.pickRight += d.valuation.pickRight;
+      v.covered += d.valuation.covered;
+      v.signs += d.valuation.signs;
+      seen[d.division - 1] = true;
+    }
+  }
+  for (int d = 1; d <= 2; ++d) {
+    if (!seen[d - 1])
+      continue;
+    const forecast::ValuationScore &v = valuation[d - 1];
+    const engine::ModelTally &m = model->pooled[d - 1].tally;
+    r.lines << QStringLiteral("total division %1: partidos %2 local %3 empates %4 acierto %5 cubre %6 signos %7")
+                   .arg(d)
+                   .arg(v.matches)
+                   .arg(v.homeWins)
+                   .arg(v.draws)
+                   .arg(v.pickRight)
+                   .arg(v.covered)
+                   .arg(v.signs);
+    r.lines << QStringLiteral("total division %1 modelo: partidos %2 acierto %3 rps %4")
+                   .arg(d)
+                   .arg(m.matches)
+                   .arg(m.right)
+                   .arg(m.matches ? std::lround(m.rankedProbabilityScore / m.matches * 10000) : 0);
+  }
+  return r;
+}
+
+// vaticor-cli backtest-temporadas ARCHIVO... [--desde J]
+CommandLineResult runSeasonsBacktestCommand(const QStringList &args)
+{
+  QStringList files;
+  int from = 6;
+  for (int i = 1; i < args.size(); ++i) {
+    if (args[i] == QStringLiteral("--desde")) {
+      const std::optional<int> value = parseNumber(args.value(i + 1));
+      if (!value || *value < 1)
+        return failure(1, QStringLiteral("La vista backtest-temporadas sólo admite --desde J (1 o más).\n"));
+      from = *value;
+      ++i;
+    } else if (args[i].startsWith(QStringLiteral("--"))) {
+      return failure(1, QStringLiteral("Opción desconocida: %1\n").arg(args[i]));
+    } else {
+      files << args[i];
+    }
+  }
+  if (files.isEmpty())
+    return failure(1, QStringLiteral("Uso: vaticor-cli backtest-temporadas ARCHIVO... [--desde J]\n"));
+  return runSeasonsBacktest(files, from);
+}
+
+} // namespace
+
+// vaticor-cli ARCHIVO backtest [--desde J]: the valuation as it always was,
+// the model with the season before beside the file.
+CommandLineResult runBacktest(const QString &file, std::optional<int> from)
+{
+  const int first = from.value_or(6);
+  const std::optional<engine::SeasonsModelBacktest> model = engine::backtestSeasons(QStringList{file}, first);
+  CommandLineResult r;
+  QString error;
+  if (!model || model->seasons.empty() || !seasonBacktest(file, first, model->seasons.front(), r.lines, &error))
+    return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(file, error));
+  return r;
+}
+
+CommandLineResult runCommandLine(const QStringList &args)
+{
+  if (args.value(0) == QStringLiteral("importar"))
+    return runImport(args);
+  if (args.value(0) == QStringLiteral("reducir"))
+    return runReduce(args);
+  if (args.value(0) == QStringLiteral("escrutinio"))
+    return runCheck(args);
+  if (args.value(0) == QStringLiteral("backtest-temporadas"))
+    return runSeasonsBacktestCommand(args);
+  QStringList positional;
+  std::optional<int> division, jornada, sortKey, firstJornada, number, blockEnd, lastTeam;
+  std::optional<QString> results, current;
+  for (int i = 0; i < args.size(); ++i) {
+    const QString &a = args[i];
+    if (!a.startsWith(QStringLiteral("--"))) {
+      positional.append(a);
+      continue;
+    }
+    if (i + 1 >= args.size())
+      return failure(1, QStringLiteral("Falta el valor de %1\n").arg(a) + commandLineUsage());
+    if (a == QStringLiteral("--resultados") || a == QStringLiteral("--actuales")) {
+      (a == QStringLiteral("--resultados") ? results : current) = args[++i];
+      continue;
+    }
+    const std::optional<int> value = parseNumber(args[++i]);
+    if (!value)
+      return failure(1, QStringLiteral("Valor no numérico para %1: %2\n").arg(a, args[i]));
+    if (a == QStringLiteral("--division"))
+      division = value;
+    else if (a == QStringLiteral("--jornada"))
+      jornada = value;
+    else if (a == QStringLiteral("--sort"))
+      sortKey = value;
+    else if (a == QStringLiteral("--desde"))
+      firstJornada = value;
+    else if (a == QStringLiteral("--numero"))
+      number = value;
+    else if (a == QStringLiteral("--hasta"))
+      blockEnd = value;
+    else if (a == QStringLiteral("--equipos"))
+      lastTeam = value;
+    else
+      return failure(1, QStringLiteral("Opción desconocida: %1\n").arg(a) + commandLineUsage());
+  }
+  if (positional.size() < 2)
+    return failure(1, commandLineUsage());
+  const QString file = positional[0];
+  const QString view = positional[1];
+  if (!knownViews().contains(view))
+    return failure(1, QStringLiteral("Vista desconocida: %1\n").arg(view) + commandLineUsage());
+  // The coupon's roads: building it (quiniela, guardar) from passes, or
+  // rebuilding a stored one (pronostico, estadistica).
+  // A report printed as text: the view as its button shows it, then its print button.
+  const bool printing = view == QStringLiteral("imprimir");
+  const QStringList reports = {QStringLiteral("cuadrante"),  QStringLiteral("signos"),    QStringLiteral("clasificacion"),
+                               QStringLiteral("evolucion"),  QStringLiteral("jornadas"),  QStringLiteral("historial"),
+                               QStringLiteral("general"),    QStringLiteral("equivalentes"), QStringLiteral("quiniela")};
+  const QString report = printing ? positional.value(2) : QString();
+  if (printing && !reports.contains(report))
+    return failure(1, QStringLiteral("Informe desconocido: %1\nInformes: %2\n").arg(report, reports.join(QStringLiteral(", "))));
+  const bool building = view == QStringLiteral("quiniela") || view == QStringLiteral("guardar") ||
+                        (printing && report == QStringLiteral("quiniela"));
+  const bool coupon = building || view == QStringLiteral("pronostico") || view == QStringLiteral("estadistica");
+  const QStringList passes = positional.mid(printing ? 3 : 2);
+  if (!building && !passes.isEmpty())
+    return failure(1, commandLineUsage());
+  for (const QString &text : passes)
+    if (!isCouponPass(text))
+      return failure(1, QStringLiteral("Paso no válido: %1 (D/J/M o D/J/todo)\n").arg(text));
+  if (coupon && (!number || *number < 1))
+    return failure(1, QStringLiteral("La vista %1 pide --numero N (1 o más).\n").arg(view));
+  if (building && passes.isEmpty())
+    return failure(1, QStringLiteral("La vista %1 pide al menos un paso D/J/M o D/J/todo.\n").arg(view));
+  if (!coupon && number)
+    return failure(1, QStringLiteral("--numero sólo vale para las vistas de la quiniela.\n"));
+  if (coupon && (division || jornada))
+    return failure(1, QStringLiteral("La vista %1 no admite --division ni --jornada.\n").arg(view));
+  const bool entry = view == QStringLiteral("jornada");
+  if (entry && (!jornada || !results || !current))
+    return failure(1, QStringLiteral("La vista jornada pide --jornada J, --resultados PARES y --actuales JJjj.\n"));
+  if (!entry && (results || current))
+    return failure(1, QStringLiteral("--resultados y --actuales sólo valen para la vista jornada.\n"));
+  if (division && *division != 1 && *division != 2)
+    return failure(1, QStringLiteral("La división debe ser 1 o 2.\n"));
+  if (sortKey && (*sortKey < 0 || *sortKey > 6))
+    return failure(1, QStringLiteral("La clave de orden debe estar entre 0 y 6.\n"));
+  if (view == QStringLiteral("backtest")) {
+    if (division || jornada || sortKey || number || (firstJornada && *firstJornada < 1))
+      return failure(1, QStringLiteral("La vista backtest sólo admite --desde J (1 o más).\n"));
+    return runBacktest(file, firstJornada);
+  }
+  if ((sortKey || firstJornada) && view != QStringLiteral("clasificacion") && report != QStringLiteral("clasificacion"))
+    return failure(1, QStringLiteral("--sort y --desde sólo valen para la vista clasificacion.\n"));
+  if (blockEnd && view != QStringLiteral("jornadas"))
+    return failure(1, QStringLiteral("--hasta sólo vale para la vista jornadas.\n"));
+  if (lastTeam && view != QStringLiteral("historial"))
+    return failure(1, QStringLiteral("--equipos sólo vale para la vista historial.\n"));
+
+  const QFileInfo info(file);
+  HeadlessForm headless(info.absolutePath());
+  Qmodelop &form = headless.form;
+  controls::MessageLog &messages = headless.messages;
+  controls::TextPrinter &printer = headless.printer;
+  if (!form.loadSeason(info.absoluteFilePath())) {
+    const QString why = messages.messages.isEmpty() ? QStringLiteral("no se pudo cargar la temporada")
+                                                    : messages.messages.first().text;
+    return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(file, QString(why).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
+  }
+  if (coupon) {
+    CommandLineResult result;
+    if (building) {
+      const QString error = playCoupon(form, *number, passes);
+      if (!error.isEmpty())
+        return failure(1, error);
+      result.lines = viewLines(form, QStringLiteral("quiniela"));
+    }
+    // What the road showed on the way is told on the side; the store's own
+    // messages are part of what these views print.
+    for (const controls::Message &m : messages.messages)
+      result.notices.append(m.title + QStringLiteral(": ") + QString(m.text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    messages.messages.clear();
+    if (printing) {
+      form.Label43_Click();
+      result.lines = printer.pageLines;
+      return result;
+    }
+    form.Text5.text = QString::number(*number);
+    form.operationFailed = false;
+    if (view == QStringLiteral("guardar")) {
+      form.Command22_Click();
+    } else if (view != QStringLiteral("quiniela")) {
+      form.Command32_Click();
+      if (view == QStringLiteral("estadistica"))
+        form.Command29_Click();
+      result.lines = viewLines(form, view);
+    }
+    for (const controls::Message &m : messages.messages) {
+      result.lines.append(m.title);
+      result.lines += QString(m.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+    }
+    return refusedIfFailed(form, result);
+  }
+  if (division && *division == 2)
+    form.Command6_Click();
+  // Jornadas are those of the division's season.
+  const int last = form.jornadaCount();
+  auto outside = [last](int j) { return j < 1 || j > last; };
+  if (jornada && outside(*jornada))
+    return failure(1, QStringLiteral("Jornada fuera de 1 .. %1: %2\n").arg(last).arg(*jornada));
+  if (firstJornada && outside(*firstJornada))
+    return failure(1, QStringLiteral("Jornada inicial fuera de 1 .. %1: %2\n").arg(last).arg(*firstJornada));
+  if (blockEnd && outside(*blockEnd))
+    return failure(1, QStringLiteral("Jornada final fuera de 1 .. %1: %2\n").arg(last).arg(*blockEnd));
+  if (lastTeam && (*lastTeam < 1 || *lastTeam > form.teamCount()))
+    return failure(1, QStringLiteral("Equipo fuera de 1 .. %1: %2\n").arg(form.teamCount()).arg(*lastTeam));
+  if (jornada) {
+    form.jornada = static_cast<int16_t>(*jornada);
+    form.recomputeStandings = false;
+    form.showDivision();
+  }
+
+  if (entry) {
+    // The key box's Enter opens the entry; Enter stores the results typed
+    // (the archive question answered OK); Enter on the jornadas line writes the file.
+    form.operationFailed = false;
+    form.Text2_KeyPress(13);
+    form.Text4.text = *results;
+    form.Text4_KeyPress(13);
+    if (form.archivePending) {
+      form.Text4.text = *current;
+      form.Text4_KeyPress(13);
+    }
+    CommandLineResult result;
+    for (const controls::Message &m : messages.messages) {
+      result.lines.append(m.title);
+      result.lines += QString(m.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+    }
+    result.lines += viewLines(form, view);
+    // Results that were not stored, or stored but not saved, are no success.
+    if (form.resultsUnsaved)
+      form.operationFailed = true;
+    return refusedIfFailed(form, result);
+  }
+  if (printing || view == QStringLiteral("exportar")) {
+    using Step = void (Qmodelop::*)();
+    const QMap<QString, QList<Step>> steps = {
+        {QStringLiteral("cuadrante"), {&Qmodelop::Command7_Click, &Qmodelop::Command2_Click}},
+        {QStringLiteral("signos"), {&Qmodelop::Command4_Click, &Qmodelop::Command5_Click}},
+        {QStringLiteral("clasificacion"), {&Qmodelop::Command12_Click, &Qmodelop::Label30_Click}},
+        {QStringLiteral("evolucion"), {&Qmodelop::Command11_Click, &Qmodelop::Label31_Click}},
+        {QStringLiteral("jornadas"), {&Qmodelop::Command8_Click, &Qmodelop::Label31_Click}},
+        {QStringLiteral("historial"), {&Qmodelop::Command9_Click, &Qmodelop::Label36_Click}},
+        {QStringLiteral("general"), {&Qmodelop::Label48_Click}},
+        {QStringLiteral("equivalentes"), {&Qmodelop::Command1_Click}},
+    };
+    if (sortKey)
+      form.sortKey = static_cast<int16_t>(*sortKey);
+    if (firstJornada)
+      form.firstJornada = static_cast<int16_t>(*firstJornada);
+    CommandLineResult result;
+    if (printing) {
+      for (Step step : steps.value(report))
+        (form.*step)();
+      result.lines = printer.pageLines;
+    } else {
+      form.Command10_Click();
+      const QString error = form.Label37_Click();
+      if (!error.isEmpty())
+        return failure(2, error + u'\n');
+    }
+    return result;
+  }
+  if (view == QStringLiteral("clasificacion")) {
+    if (sortKey)
+      form.sortKey = static_cast<int16_t>(*sortKey);
+    if (firstJornada)
+      form.firstJornada = static_cast<int16_t>(*firstJornada);
+    form.Command12_Click();
+  } else if (view == QStringLiteral("cuadrante")) {
+    form.Command7_Click();
+  } else if (view == QStringLiteral("evolucion-equipos")) {
+    form.Command11_Click();
+  } else if (view == QStringLiteral("evolucion-signos")) {
+    form.Command4_Click();
+  } else if (view == QStringLiteral("equivalente")) {
+    form.Command3_Click();
+  } else if (view == QStringLiteral("jornadas")) {
+    if (blockEnd)
+      form.tenBlockEnd = static_cast<int16_t>(*blockEnd);
+    form.Command8_Click();
+  } else if (view == QStringLiteral("historial")) {
+    if (lastTeam)
+      form.historyLast = static_cast<int16_t>(*lastTeam);
+    form.Command9_Click();
+  } else if (view == QStringLiteral("tablas1x2")) {
+    form.Command10_Click();
+  }
+  CommandLineResult result;
+  result.lines = viewLines(form, view);
+  return result;
+}
+
+} // namespace vaticor

@@ -1,0 +1,77 @@
+// Ten jornadas at a time, each as its fixture with the scores and signs: the
+// five latest in the top row of lists, the five before them below.
+#include "form/Qmodelop.h"
+#include "text/TextRules.h"
+
+using text::fmt;
+
+namespace vaticor {
+
+void Qmodelop::Command8_Click()
+{
+  hideViewFrames();
+  currentView = 8;
+  viewSlot = 2;
+  tabl1x2.visible = false;
+  Label14.visible = false;
+  Frame6.visible = true;
+  Frame6.geometry.left = 2025;
+  Frame6.geometry.top = 2260;
+  Command25.visible = Command26.visible = true;
+  Label10.visible = Label11.visible = true;
+  Label53.visible = false;
+  tablag.visible = true;
+  evolutionShown = false;
+
+  Label24.fontName = QStringLiteral("Lucida Console");
+  Label24.caption = QStringLiteral("  Jornadas y Resultados de 10 en 10.");
+  for (int k = 0; k < 10; ++k) {
+    for (ListBox *list : {&List10[k], &List11[k]}) {
+      list->fontName = QStringLiteral("Lucida Console");
+      list->fontSize = 8;
+      list->clear();
+    }
+  }
+  const int n = teamCount();
+  for (int t = 1; t <= n; ++t)
+    teamName[t] = nameOf(t);
+  const int last = tenBlockEnd >= 1 && tenBlockEnd <= jornada ? tenBlockEnd : jornada;
+  for (int j = last; j >= 1 && j > last - 10; --j) {
+    buildFixture(j);
+    // The latest five ascending in lists 0..4, the five before them in 5..9.
+    const int back = last - j;
+    const int k = back <= 4 ? 4 - back : 14 - back;
+    List10[k].addItem(QStringLiteral("  "));
+    List10[k].addItem(QStringLiteral(" Jornada") + fmt(j, QStringLiteral(" 00")) + QStringLiteral("   ---------"));
+    List10[k].addItem(QString(25, u'-'));
+    List11[k].addItem(QStringLiteral("  "));
+    List11[k].addItem(QStringLiteral("Res."));
+    List11[k].addItem(QString(9, u'-'));
+    for (int i = 1; i <= n / 2; ++i) {
+      lookUpResult(fmt(homeTeam[i], QStringLiteral("00")) + fmt(awayTeam[i], QStringLiteral("00")));
+      resultSign(lookupGoals);
+      List10[k].addItem(fmt(i, QStringLiteral("@@ ")) + fmt(safeTeamName(homeTeam[i]), QStringLiteral("@@@@@")) +
+                        fmt(safeTeamName(awayTeam[i]), QStringLiteral("-@@@@@")));
+      List11[k].addItem(fmt(lookupGoals, QStringLiteral("@@ ")) + signChar);
+    }
+  }
+}
+
+void Qmodelop::Command25_Click()
+{
+  tenBlockEnd = static_cast<int16_t>(tenBlockEnd - 10);
+  if (tenBlockEnd < 10)
+    tenBlockEnd = 10;
+  Command8_Click();
+}
+
+void Qmodelop::Command26_Click()
+{
+  tenBlockEnd = static_cast<int16_t>(tenBlockEnd + 10);
+  const int last = 2 * teamCount() - 2;
+  if (tenBlockEnd > last)
+    tenBlockEnd = static_cast<int16_t>(last);
+  Command8_Click();
+}
+
+} // namespace vaticor
