@@ -24,7 +24,8 @@ using namespace engine::systems;
 namespace {
 
 const char kHeader[] =
-    "# Covering codes for Vaticor's reduced systems, made by tools/covering-search (see the README, \"Reduced systems and covering codes\").\n"
+    "# Covering codes for Vaticor's reduced systems, made by tools/covering-search\n"
+    "# (see the README, \"Reduced systems and covering codes\").\n"
     "# One code a line: tT dD rR N: words. T triples and D doubles; radius R (1: guarantee 13, 2: guarantee 12);\n"
     "# N words of T + D digits, the triples' (0, 1, 2) first, then the doubles' (0, 1). Checked when read.\n";
 
