@@ -8,13 +8,16 @@ dir="$(mktemp -d)"
 trap 'rm -rf "$dir"' EXIT
 cmake --install "$build" --prefix "$dir/vaticor" >/dev/null
 cd "$dir/vaticor"
-for f in vaticor vaticor-cli Vaticor.ans nombres.csv Edato13.txt Edato14.txt Edato23.txt vaticor.desktop vaticor.png \
-         instalar-escritorio.sh; do
+for f in vaticor vaticor-cli Vaticor.ans nombres.csv Edato13.txt Edato14.txt Edato23.txt recubrimientos.txt \
+         vaticor.desktop vaticor.png instalar-escritorio.sh; do
   [ -e "$f" ] || { echo "missing in the package: $f"; exit 1; }
 done
 [ -w Edato14.txt ] || { echo "the seasons must be writable"; exit 1; }
 line="$(./vaticor-cli Edato14.txt general | grep ATLÉT | head -1)"
 case "$line" in *90*) ;; *) echo "unexpected standings line: $line"; exit 1 ;; esac
+# The reductions take the table of covering codes from the program's folder.
+line="$(./vaticor-cli reducir 1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1,1,1,1,1,1 | tail -1)"
+[ "$line" = "columnas 486 directas 6561 garantia 13" ] || { echo "unexpected reduction: $line"; exit 1; }
 rc=0
 timeout 3 ./vaticor || rc=$?
 [ "$rc" -eq 124 ] || { echo "the program ended by itself (exit $rc)"; exit 1; }
