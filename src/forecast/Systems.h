@@ -29,7 +29,9 @@ qint64 directCount(const System &system);
 
 // Columns such that every direct column differs from one of them in at most
 // 14 - guarantee matches (guarantee 14, 13 or 12), checked before they are
-// returned; nothing for a system too large to reduce here.
+// returned; nothing for a system too large to reduce here. They come from the
+// table of covering codes beside the program, its constructions and a short
+// search (engine/systems/Reduction.h), so a large system may take 0.7 s.
 std::optional<std::vector<Column>> reduce(const System &system, int guarantee);
 // True when every direct column is within 14 - guarantee signs of a column of the set.
 bool keepsGuarantee(const System &system, const std::vector<Column> &columns, int guarantee);
