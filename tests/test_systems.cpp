@@ -85,6 +85,21 @@ private slots:
     QVERIFY(worstDistance(s, *columns) <= 2);
   }
 
+  // A system beyond the table (5 triples, 5 doubles: 7776 columns), its
+  // search on line cancelled at once: the constructions' columns, still checked.
+  void cancelledSearch()
+  {
+    const System s = *parseSystem("1X2,1X,1X2,X2,1X2,1,12,1X2,1,1X,1X2,1,1X,1");
+    int asked = 0;
+    engine::systems::SearchLimits limits;
+    limits.progress = [&asked](const engine::systems::SearchProgress &) { return ++asked < 1; };
+    const auto columns = reduce(s, 13, limits);
+    QVERIFY(columns);
+    QCOMPARE(asked, 1);
+    QVERIFY(worstDistance(s, *columns) <= 1);
+    QVERIFY(columns->size() <= 786); // the greedy of earlier versions
+  }
+
   void badInput_data()
   {
     QTest::addColumn<QString>("signs");

@@ -189,6 +189,12 @@ bool keepsGuarantee(const System &system, const std::vector<Column> &columns, in
 
 std::optional<std::vector<Column>> reduce(const System &system, int guarantee)
 {
+  return reduce(system, guarantee, engine::systems::interactiveLimits());
+}
+
+std::optional<std::vector<Column>> reduce(const System &system, int guarantee,
+                                          const engine::systems::SearchLimits &limits)
+{
   const Space space(system);
   const int radius = kMatches - guarantee;
   if (radius < 0 || radius > 2 || space.size > kLargestReduction)
@@ -197,7 +203,6 @@ std::optional<std::vector<Column>> reduce(const System &system, int guarantee)
   std::vector<int> radices;
   for (const QString &s : space.signs)
     radices.push_back(static_cast<int>(s.size()));
-  const engine::systems::SearchLimits limits = engine::systems::interactiveLimits();
   const std::vector<engine::systems::Word> words = engine::systems::reduceSpace(
       engine::systems::MixedSpace(radices), radius, engine::systems::installedCodeTable(), limits);
   std::vector<Column> columns;
