@@ -199,7 +199,8 @@ public:
   explicit CoverState(const CoverProblem &p)
       : p_(p), count_(static_cast<size_t>(p.size()), 0), sum_(static_cast<size_t>(p.size()), 0),
         alone_(static_cast<size_t>(p.size()), 0), codeAt_(static_cast<size_t>(p.size()), -1),
-        openAt_(static_cast<size_t>(p.size()), -1)
+        openAt_(static_cast<size_t>(p.size()), -1), byAlone_(static_cast<size_t>(p.degree()) + 1),
+        bucketAt_(static_cast<size_t>(p.size()), -1)
   {
     for (Word x = 0; x < p.size(); ++x)
       if (p.isTarget(x))
@@ -210,6 +211,15 @@ public:
   // The codeword covering w, when exactly one does.
   Word coverer(Word w) const { return static_cast<Word>(sum_[static_cast<size_t>(w)]); }
   int alone(Word c) const { return alone_[static_cast<size_t>(c)]; }
+  // The codewords that alone cover fewest targets, and how many that is.
+  int fewestAlone() const
+  {
+    size_t a = 0;
+    while (a + 1 < byAlone_.size() && byAlone_[a].empty())
+      ++a;
+    return static_cast<int>(a);
+  }
+  const std::vector<Word> &aloneCovering(int a) const { return byAlone_[static_cast<size_t>(a)]; }
   const std::vector<Word> &code() const { return code_; }
   const std::vector<Word> &open() const { return open_; }
   void add(Word y)
@@ -218,14 +228,15 @@ public:
       return;
     codeAt_[static_cast<size_t>(y)] = static_cast<int>(code_.size());
     code_.push_back(y);
+    bucketAdd(y);
     for (Word z : p_.ball(y, scratch_)) {
       const size_t i = static_cast<size_t>(z);
       if (p_.isTarget(z)) {
         if (count_[i] == 0) {
           openRemove(z);
-          ++alone_[static_cast<size_t>(y)];
+          changeAlone(y, 1);
         } else if (count_[i] == 1) {
-          --alone_[static_cast<size_t>(sum_[i])];
+          changeAlone(static_cast<Word>(sum_[i]), -1);
         }
       }
       ++count_[i];
@@ -241,6 +252,7 @@ public:
     codeAt_[static_cast<size_t>(code_.back())] = at;
     code_.pop_back();
     codeAt_[static_cast<size_t>(s)] = -1;
+    bucketRemove(s);
     for (Word z : p_.ball(s, scratch_)) {
       const size_t i = static_cast<size_t>(z);
       --count_[i];
@@ -250,13 +262,35 @@ public:
           openAdd(z);
           --alone_[static_cast<size_t>(s)];
         } else if (count_[i] == 1) {
-          ++alone_[static_cast<size_t>(sum_[i])];
+          changeAlone(static_cast<Word>(sum_[i]), 1);
         }
       }
     }
   }
 
 private:
+  // A codeword sits in the bucket of its lone targets.
+  void bucketAdd(Word c)
+  {
+    std::vector<Word> &b = byAlone_[static_cast<size_t>(alone_[static_cast<size_t>(c)])];
+    bucketAt_[static_cast<size_t>(c)] = static_cast<int>(b.size());
+    b.push_back(c);
+  }
+  void bucketRemove(Word c)
+  {
+    std::vector<Word> &b = byAlone_[static_cast<size_t>(alone_[static_cast<size_t>(c)])];
+    const int i = bucketAt_[static_cast<size_t>(c)];
+    b[static_cast<size_t>(i)] = b.back();
+    bucketAt_[static_cast<size_t>(b.back())] = i;
+    b.pop_back();
+    bucketAt_[static_cast<size_t>(c)] = -1;
+  }
+  void changeAlone(Word c, int by)
+  {
+    bucketRemove(c);
+    alone_[static_cast<size_t>(c)] += by;
+    bucketAdd(c);
+  }
   void openAdd(Word x)
   {
     openAt_[static_cast<size_t>(x)] = static_cast<int>(open_.size());
@@ -274,6 +308,8 @@ private:
   std::vector<int> count_;
   std::vector<std::int64_t> sum_;
   std::vector<int> alone_, codeAt_, openAt_;
+  std::vector<std::vector<Word>> byAlone_;
+  std::vector<int> bucketAt_;
   std::vector<Word> code_, open_;
   std::vector<Word> scratch_;
 };
@@ -296,7 +332,7 @@ public:
   bool repair(CoverState &s)
   {
     while (!s.open().empty()) {
-      if (steps_ >= limits_.maxSteps || stopped_ || s.code().empty())
+      if (steps_ >= limits_.maxSteps || (limits_.maxWork > 0 && work_ >= limits_.maxWork) || stopped_ || s.code().empty())
         return false;
       if ((steps_ & 63) == 0 && !keepGoing((steps_ & 4095) == 0))
         return false;
@@ -333,17 +369,8 @@ private:
   {
     const Word x = s.open()[random_.below(static_cast<std::uint32_t>(s.open().size()))];
     // The codewords whose loss costs least, wherever they are.
-    int cheapest = std::numeric_limits<int>::max();
-    cheap_.clear();
-    for (Word c : s.code()) {
-      const int a = s.alone(c);
-      if (a < cheapest) {
-        cheapest = a;
-        cheap_.clear();
-      }
-      if (a == cheapest)
-        cheap_.push_back(c);
-    }
+    const int cheapest = s.fewestAlone();
+    const std::vector<Word> &cheap = s.aloneCovering(cheapest);
     int bestDelta = std::numeric_limits<int>::max(), ties = 0;
     Word out = -1, in = -1;
     const auto aroundX = p_.ball(x, scratchX_);
@@ -368,8 +395,8 @@ private:
         consider(s.alone(c) - shared_[static_cast<size_t>(c)] - gain, c, y, bestDelta, ties, out, in);
         shared_[static_cast<size_t>(c)] = 0;
       }
-      if (cheapest - gain <= bestDelta) {
-        const Word c = cheap_[random_.below(static_cast<std::uint32_t>(cheap_.size()))];
+      if (cheapest - gain <= bestDelta && !cheap.empty()) {
+        const Word c = cheap[random_.below(static_cast<std::uint32_t>(cheap.size()))];
         if (std::find(near_.begin(), near_.end(), c) == near_.end())
           consider(cheapest - gain, c, y, bestDelta, ties, out, in);
       }
@@ -382,6 +409,7 @@ private:
     s.remove(out);
     s.add(in);
     ++steps_;
+    work_ += std::int64_t(p_.degree()) * p_.degree();
     tabuUntil_[static_cast<size_t>(out)] = steps_ + tabuLength();
   }
 
@@ -396,29 +424,18 @@ private:
   SearchRandom random_;
   std::vector<std::int64_t> tabuUntil_;
   std::vector<int> shared_;
-  std::vector<Word> near_, cheap_;
-  std::int64_t steps_ = 0;
+  std::vector<Word> near_;
+  std::int64_t steps_ = 0, work_ = 0;
   int bestSize_ = 0;
   bool stopped_ = false;
   std::vector<Word> scratchX_, scratchY_;
 };
 
 // The codeword whose loss uncovers the fewest targets (ties at random).
-Word cheapestCodeword(CoverState &s, SearchRandom &random)
+Word cheapestCodeword(const CoverState &s, SearchRandom &random)
 {
-  int best = std::numeric_limits<int>::max(), ties = 0;
-  Word pick = -1;
-  for (Word c : s.code()) {
-    const int n = s.alone(c);
-    if (n < best) {
-      best = n;
-      ties = 1;
-      pick = c;
-    } else if (n == best && random.below(static_cast<std::uint32_t>(++ties)) == 0) {
-      pick = c;
-    }
-  }
-  return pick;
+  const std::vector<Word> &cheap = s.aloneCovering(s.fewestAlone());
+  return cheap[random.below(static_cast<std::uint32_t>(cheap.size()))];
 }
 
 void fill(CoverState &s, const CoverProblem &p, std::vector<Word> start, int count, SearchRandom &random)

@@ -75,6 +75,11 @@ struct SearchProgress {
 struct SearchLimits {
   std::uint64_t seed = 1;
   std::int64_t maxSteps = 1'000'000;
+  // A move costs about the square of the ball's size (13 to 21 words at
+  // guarantee 13, 50 to 200 at 12): when not 0, moves stop once their squares
+  // add up to this, so that one budget takes a like time at both guarantees
+  // and gives the same words on any machine.
+  std::int64_t maxWork = 0;
   int tabuLength = 0; // moves a word taken out stays out; 0: by the size of the space
   std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
   std::function<bool(const SearchProgress &)> progress;
