@@ -151,6 +151,11 @@ private slots:
     QTest::newRow("changes of sign")
         << QStringList{hand, "--interrupciones", "0-1", "--garantia", "14"} << 0 << 7
         << QStringList{"columnas 7 directas 27 garantia 14"};
+    // No condition but the price: every direct column, reduced as the whole system (5 columns al 13).
+    QTest::newRow("the price alone")
+        << QStringList{hand, "--precio", "2"} << 0 << 5
+        << QStringList{"columnas 5 directas 27 garantia 13", "filtradas 27 precio 10,00 €",
+                       "probabilidad condiciones 100,0000% sistema 0,0006%"};
     QTest::newRow("without conditions, as before")
         << QStringList{"1X2,1X2,1X2,1X2,1,1,1,1,1,1,1,1,1,1"} << 0 << 9
         << QStringList{"columnas 9 directas 81 garantia 13"};

@@ -167,7 +167,7 @@ CommandLineResult runReduce(const QStringList &args)
 {
   int guarantee = 13;
   engine::systems::Conditions conditions;
-  bool conditioned = false;
+  bool conditioned = false; // any option of the reducción condicionada: its lines are printed
   std::optional<QString> figure;
   int margin = 1;
   double price = 0.75;
@@ -221,11 +221,13 @@ CommandLineResult runReduce(const QStringList &args)
       if (!euros || *euros < 0)
         return failure(1, QStringLiteral("Precio no válido: %1\n").arg(value));
       price = *euros;
+      conditioned = true;
     } else if (a == QStringLiteral("--probabilidades")) {
       const auto p = parseProbabilities(value);
       if (!p)
         return failure(1, QStringLiteral("--probabilidades pide 14 grupos P1/PX/P2 separados por comas\n"));
       probabilities = *p;
+      conditioned = true;
     } else {
       return failure(1, QStringLiteral("Opción desconocida: %1\n").arg(a) + kReduceUsage);
     }

@@ -163,7 +163,10 @@ std::optional<ConditionedSystem> reduceConditioned(const SignSets &system, int g
   if (result.filtered == 0)
     return result;
   const int radius = kMatches - guarantee;
-  const std::vector<Word> words = reduceTargets(space, radius, targets, limits);
+  // Conditions every column meets leave the whole system: the table's codes do best there.
+  const std::vector<Word> words = result.filtered == result.direct
+                                      ? reduceSpace(space, radius, installedCodeTable(), limits)
+                                      : reduceTargets(space, radius, targets, limits);
   // Checked here as well: every filtered column within the radius of a column played.
   std::vector<char> covered(static_cast<size_t>(space.size()), 0);
   std::vector<Word> around;
