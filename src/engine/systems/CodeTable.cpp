@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QtGlobal>
 #include <algorithm>
 #include <charconv>
 
@@ -164,7 +165,13 @@ QString installedCodeTablePath()
 
 const CodeTable &installedCodeTable()
 {
-  static const CodeTable table = CodeTable::load(installedCodeTablePath());
+  static const CodeTable table = [] {
+    CodeTable read = CodeTable::load(installedCodeTablePath());
+    // The reductions go on without what was refused; the one who edited the table learns why.
+    for (const TableProblem &p : read.problems())
+      qWarning("%s, línea %d: %s", qPrintable(installedCodeTablePath()), p.line, qPrintable(p.reason));
+    return read;
+  }();
   return table;
 }
 
