@@ -8,6 +8,9 @@
 #include "engine/Systems.h"
 #include "engine/SeasonImport.h"
 #include "form/HeadlessForm.h"
+#include "engine/systems/CodeTable.h"
+#include "engine/systems/Conditions.h"
+#include "engine/systems/Reduction.h"
 #include "season/SeasonFile.h"
 #include "ui/MainWindow.h"
 
@@ -162,6 +165,48 @@ void reduction(benchmark::State &state)
   state.SetLabel("6 triples al " + std::to_string(state.range(0)) + ": " + std::to_string(columns) + " columnas");
 }
 BENCHMARK(reduction)->Arg(13)->Arg(12)->Unit(benchmark::kMillisecond);
+
+// Reading the table of covering codes, every code checked as it is read.
+void coveringTable(benchmark::State &state)
+{
+  std::size_t codes = 0;
+  for (auto _ : state)
+    codes = engine::systems::CodeTable::load(samples() + QStringLiteral("recubrimientos.txt")).codes().size();
+  state.SetLabel(std::to_string(codes) + " códigos");
+}
+BENCHMARK(coveringTable)->Unit(benchmark::kMillisecond);
+
+// A system beyond the table: the constructions from it, then the search on
+// line for the time a window may take (5 triples and 5 doubles, 7776 direct columns).
+void onlineSearch(benchmark::State &state)
+{
+  const engine::systems::CodeTable table =
+      engine::systems::CodeTable::load(samples() + QStringLiteral("recubrimientos.txt"));
+  const engine::systems::MixedSpace space = engine::systems::MixedSpace::ofShape(5, 5);
+  std::size_t columns = 0;
+  for (auto _ : state)
+    columns = engine::systems::reduceSpace(space, int(state.range(0)), table, engine::systems::interactiveLimits()).size();
+  state.SetLabel("5 triples y 5 dobles al " + std::to_string(14 - state.range(0)) + ": " + std::to_string(columns) +
+                 " columnas");
+}
+BENCHMARK(onlineSearch)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A reducción condicionada: 6 triples and 2 doubles filtered by X, 2 and runs, reduced al 13.
+void conditioned(benchmark::State &state)
+{
+  engine::systems::SignSets system;
+  for (int m = 0; m < engine::systems::kMatches; ++m)
+    system[m] = m < 6 ? QStringLiteral("1X2") : m < 8 ? QStringLiteral("1X") : QStringLiteral("1");
+  engine::systems::Conditions c;
+  c.draws = {2, 4};
+  c.aways = {1, 3};
+  c.longestRun = {1, 7};
+  std::size_t columns = 0;
+  for (auto _ : state)
+    columns = engine::systems::reduceConditioned(system, 13, c, engine::systems::interactiveLimits())->columns.size();
+  state.SetLabel(std::to_string(columns) + " columnas");
+}
+BENCHMARK(conditioned)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void startup(benchmark::State &state)
 {

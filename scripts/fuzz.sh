@@ -13,7 +13,7 @@ bash scripts/install-deps.sh clang-14 libclang-rt-14-dev
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(season store record help version openfootball names)
+[ ${#targets[@]} -gt 0 ] || targets=(season store record help version openfootball names coverings)
 
 export QT_QPA_PLATFORM=offscreen
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVATICOR_FUZZ=ON

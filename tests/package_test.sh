@@ -9,7 +9,7 @@ trap 'rm -rf "$dir"' EXIT
 cmake --install "$build" --prefix "$dir/vaticor" >/dev/null
 cd "$dir/vaticor"
 for f in vaticor vaticor-cli Vaticor.ans nombres.csv Edato13.txt Edato14.txt Edato20.txt Edato23.txt \
-         Edato25.txt Edato26.txt Edato27.txt vaticor.desktop vaticor.png \
+         Edato25.txt Edato26.txt Edato27.txt recubrimientos.txt vaticor.desktop vaticor.png \
          instalar-escritorio.sh; do
   [ -e "$f" ] || { echo "missing in the package: $f"; exit 1; }
 done
@@ -18,6 +18,17 @@ line="$(./vaticor-cli Edato14.txt general | grep ATLÉT | head -1)"
 case "$line" in *90*) ;; *) echo "unexpected standings line: $line"; exit 1 ;; esac
 # The bundled seasons give the model its past.
 ./vaticor-cli Edato14.txt backtest | grep -qx "modelo previa: Edato13.txt" || { echo "no season before Edato14.txt"; exit 1; }
+# The reductions take the table of covering codes from the program's folder.
+line="$(./vaticor-cli reducir 1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1,1,1,1,1,1 | tail -1)"
+[ "$line" = "columnas 486 directas 6561 garantia 13" ] || { echo "unexpected reduction: $line"; exit 1; }
+# A damaged table is named on the error output and left aside; a missing one too: the reductions go on.
+printf 't8 d0 r1 3: 00000000 11111111 22222222\r\n' > recubrimientos.txt
+line="$(./vaticor-cli reducir 1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1,1,1,1,1,1 2>warnings.txt | tail -1)"
+case "$line" in "columnas "*" directas 6561 garantia 13") ;; *) echo "no reduction without the table: $line"; exit 1 ;; esac
+grep -q "recubrimientos.txt, línea 1: las palabras no cubren" warnings.txt || { echo "the damaged line was not named"; exit 1; }
+rm recubrimientos.txt
+line="$(./vaticor-cli reducir 1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1,1,1,1,1,1 2>/dev/null | tail -1)"
+case "$line" in "columnas "*" directas 6561 garantia 13") ;; *) echo "no reduction without the table: $line"; exit 1 ;; esac
 rc=0
 timeout 3 ./vaticor || rc=$?
 [ "$rc" -eq 124 ] || { echo "the program ended by itself (exit $rc)"; exit 1; }

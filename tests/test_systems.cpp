@@ -85,6 +85,21 @@ private slots:
     QVERIFY(worstDistance(s, *columns) <= 2);
   }
 
+  // A system beyond the table (5 triples, 5 doubles: 7776 columns), its
+  // search on line cancelled at once: the constructions' columns, still checked.
+  void cancelledSearch()
+  {
+    const System s = *parseSystem("1X2,1X,1X2,X2,1X2,1,12,1X2,1,1X,1X2,1,1X,1");
+    int asked = 0;
+    engine::systems::SearchLimits limits;
+    limits.progress = [&asked](const engine::systems::SearchProgress &) { return ++asked < 1; };
+    const auto columns = reduce(s, 13, limits);
+    QVERIFY(columns);
+    QCOMPARE(asked, 1);
+    QVERIFY(worstDistance(s, *columns) <= 1);
+    QVERIFY(columns->size() <= 786); // the greedy of earlier versions
+  }
+
   void badInput_data()
   {
     QTest::addColumn<QString>("signs");
@@ -99,6 +114,98 @@ private slots:
     QFETCH(QString, signs);
     QVERIFY(!parseSystem(signs));
     QCOMPARE(vaticor::runCommandLine({"reducir", signs}).exitCode, 1);
+  }
+
+  // vaticor-cli reducir with conditions: 3 triples and eleven 1s, 27 direct columns.
+  void reduceCommandLine_data()
+  {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<QStringList>("tail"); // lines printed, or the start of the error
+    const QString hand = "1X2,1X2,1X2,1,1,1,1,1,1,1,1,1,1,1";
+    // One X among 14 signs of 1/3: 14 x 1/3 x (2/3)^13; within the system, 12 columns of (1/3)^14.
+    QTest::newRow("one X, direct")
+        << QStringList{hand, "--x", "1-1", "--garantia", "14"} << 0 << 12
+        << QStringList{"columnas 12 directas 27 garantia 14",
+                       "condiciones x 1-1 dos 0-14 variantes 0-14 interrupciones 0-13 racha 1-14",
+                       "filtradas 12 precio 9,00 €", "probabilidad condiciones 2,3978% sistema 0,0003%"};
+    // 1/2, 1/4, 1/4: 14 x 1/4 x (3/4)^13; within, the X in one triple, 1 or 2 in the others, eleven 1s.
+    QTest::newRow("one X, the model's chances")
+        << QStringList{hand, "--x", "1", "--garantia", "14", "--precio", "1,5",
+                       "--probabilidades", QStringList(14, "50/25/25").join(',')}
+        << 0 << 12
+        << QStringList{"filtradas 12 precio 18,00 €", "probabilidad condiciones 8,3150% sistema 0,0206%"};
+    // X11 1X1 11X, each one sign away from 111: one column at 13.
+    QTest::newRow("the figure, no margin")
+        << QStringList{hand, "--figura", "1/1/0", "--margen", "0"} << 0 << 1
+        << QStringList{"11111111111111", "columnas 1 directas 27 garantia 13",
+                       "condiciones x 1-1 dos 0-0 variantes 1-1 interrupciones 0-13 racha 1-14",
+                       "filtradas 3 precio 0,75 €"};
+    QTest::newRow("the figure, an option of its own kept")
+        << QStringList{hand, "--figura", "1.2/1/0", "--dos", "0-3"} << 0 << -1
+        << QStringList{"condiciones x 0-2 dos 0-3 variantes 0-2 interrupciones 0-13 racha 1-14"};
+    QTest::newRow("runs of 13 and 14")
+        << QStringList{hand, "--racha", "13-14", "--garantia", "14"} << 0 << 3
+        << QStringList{"columnas 3 directas 27 garantia 14"};
+    QTest::newRow("changes of sign")
+        << QStringList{hand, "--interrupciones", "0-1", "--garantia", "14"} << 0 << 7
+        << QStringList{"columnas 7 directas 27 garantia 14"};
+    // No condition but the price: every direct column, reduced as the whole system (5 columns al 13).
+    QTest::newRow("the price alone")
+        << QStringList{hand, "--precio", "2"} << 0 << 5
+        << QStringList{"columnas 5 directas 27 garantia 13", "filtradas 27 precio 10,00 €",
+                       "probabilidad condiciones 100,0000% sistema 0,0006%"};
+    QTest::newRow("without conditions, as before")
+        << QStringList{"1X2,1X2,1X2,1X2,1,1,1,1,1,1,1,1,1,1"} << 0 << 9
+        << QStringList{"columnas 9 directas 81 garantia 13"};
+    QTest::newRow("nothing meets them") << QStringList{hand, "--x", "4-14"} << 2 << 0
+                                        << QStringList{"Ninguna columna del sistema cumple las condiciones."};
+    QTest::newRow("min above max") << QStringList{hand, "--x", "5-4"} << 1 << 0 << QStringList{"--x pide MIN-MAX"};
+    QTest::newRow("15 X") << QStringList{hand, "--x", "0-15"} << 1 << 0 << QStringList{"--x pide MIN-MAX"};
+    QTest::newRow("letters") << QStringList{hand, "--dos", "a-b"} << 1 << 0 << QStringList{"--dos pide MIN-MAX"};
+    QTest::newRow("three numbers") << QStringList{hand, "--variantes", "1-2-3"} << 1 << 0
+                                   << QStringList{"--variantes pide MIN-MAX"};
+    QTest::newRow("14 changes") << QStringList{hand, "--interrupciones", "0-14"} << 1 << 0
+                                << QStringList{"--interrupciones pide MIN-MAX entre 0 y 13"};
+    QTest::newRow("a run of 0") << QStringList{hand, "--racha", "0-3"} << 1 << 0
+                                << QStringList{"--racha pide MIN-MAX entre 1 y 14"};
+    QTest::newRow("figure of two") << QStringList{hand, "--figura", "1/2"} << 1 << 0 << QStringList{"--figura pide V/X/2"};
+    QTest::newRow("negative margin") << QStringList{hand, "--figura", "1/1/1", "--margen", "-1"} << 1 << 0
+                                     << QStringList{"--margen pide"};
+    QTest::newRow("price") << QStringList{hand, "--x", "1", "--precio", "uno"} << 1 << 0
+                           << QStringList{"Precio no válido"};
+    QTest::newRow("13 probabilities") << QStringList{hand, "--x", "1", "--probabilidades",
+                                                     QStringList(13, "50/25/25").join(',')}
+                                      << 1 << 0 << QStringList{"--probabilidades pide"};
+    QTest::newRow("guarantee 11") << QStringList{hand, "--garantia", "11"} << 1 << 0 << QStringList{"Uso: vaticor-cli reducir"};
+    QTest::newRow("unknown option") << QStringList{hand, "--equis", "1-1"} << 1 << 0
+                                    << QStringList{"Opción desconocida: --equis"};
+    QTest::newRow("value missing") << QStringList{hand, "--x"} << 1 << 0 << QStringList{"Falta el valor de --x"};
+    QTest::newRow("bad system") << QStringList{"1X2,1X2", "--x", "1-1"} << 1 << 0 << QStringList{"Uso: vaticor-cli reducir"};
+    QTest::newRow("too large") << QStringList{QStringList(11, "1X2").join(',') + ",1,1,1", "--x", "1-3"} << 1 << 0
+                               << QStringList{"El sistema de 177147 columnas es demasiado grande"};
+  }
+
+  void reduceCommandLine()
+  {
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(int, columns);
+    QFETCH(QStringList, tail);
+    const vaticor::CommandLineResult r = vaticor::runCommandLine(QStringList{"reducir"} + args);
+    QCOMPARE(r.exitCode, exitCode);
+    if (exitCode != 0) {
+      QVERIFY2(r.error.startsWith(tail[0]), qPrintable(r.error));
+      QVERIFY(r.lines.isEmpty());
+      return;
+    }
+    // The columns, each of 14 signs, then the lines about them.
+    const int summary = int(std::count_if(r.lines.begin(), r.lines.end(), [](const QString &l) { return !parseColumn(l); }));
+    if (columns >= 0)
+      QCOMPARE(int(r.lines.size()) - summary, columns);
+    for (const QString &line : tail)
+      QVERIFY2(r.lines.contains(line), qPrintable(r.lines.mid(r.lines.size() - summary).join('\n')));
   }
 
   // Jornada 20 of 1ª División and the first four matches of jornada 22 of 2ª,

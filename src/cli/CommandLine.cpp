@@ -7,6 +7,8 @@
 #include "form/CouponRoad.h"
 #include "engine/Systems.h"
 #include "cli/ViewDump.h"
+#include "engine/systems/Conditions.h"
+#include "engine/systems/Reduction.h"
 #include "season/SeasonFile.h"
 
 #include <QCoreApplication>
@@ -14,6 +16,8 @@
 #include "form/Qmodelop.h"
 
 #include <QFileInfo>
+#include <QLocale>
+#include <cmath>
 #include <optional>
 
 namespace vaticor {
@@ -29,7 +33,8 @@ QString commandLineUsage()
                         "Opciones de jornadas: --hasta J; de historial: --equipos K (el último de los seis)\n"
                         "     vaticor-cli ARCHIVO imprimir INFORME [PASO...]   vaticor-cli ARCHIVO exportar\n"
                         "     vaticor-cli importar PRIMERA.txt [SEGUNDA.txt] --salida ARCHIVO [--nombres TABLA]\n"
-                        "     vaticor-cli reducir SIGNOS [--garantia 13|12]   vaticor-cli escrutinio RESULTADO COLUMNA...\n"
+                        "     vaticor-cli reducir SIGNOS [--garantia 14|13|12] [--x|--dos|--variantes|--interrupciones|--racha MIN-MAX]\n"
+                        "     vaticor-cli escrutinio RESULTADO COLUMNA...\n"
                         "     vaticor-cli ARCHIVO backtest [--desde J]   vaticor-cli backtest-temporadas ARCHIVO... [--desde J]\n")
       .arg(knownViews().join(QStringLiteral(", ")));
 }
@@ -102,31 +107,194 @@ CommandLineResult runImport(const QStringList &args)
 
 } // namespace
 
-// vaticor-cli reducir SIGNOS [--garantia 13|12]
+namespace {
+
+const QString kReduceUsage = QStringLiteral(
+    "Uso: vaticor-cli reducir SIGNOS [--garantia 14|13|12] [--x MIN-MAX] [--dos MIN-MAX] [--variantes MIN-MAX]\n"
+    "       [--interrupciones MIN-MAX] [--racha MIN-MAX] [--figura V/X/2 [--margen M]] [--precio EUROS]\n"
+    "       [--probabilidades P1/PX/P2,...]\n"
+    "SIGNOS: 14 grupos separados por comas de 1, X, 2, 1X, X2, 12 o 1X2\n"
+    "Condiciones: número de X, de 2, de variantes (X y 2), de interrupciones (cambios de signo de un partido\n"
+    "al siguiente) y la racha más larga de un mismo signo; --figura las toma de la figura media (V, X y 2)\n"
+    "más o menos el margen (1 si no se da). Probabilidades en tanto por ciento, 14 grupos (1/3 cada signo si no se dan).\n");
+
+// "MIN-MAX" or "N" within lo..hi.
+std::optional<engine::systems::CountRange> parseRange(const QString &text, int lo, int hi)
+{
+  const QStringList parts = text.split(u'-');
+  if (parts.size() > 2)
+    return std::nullopt;
+  const std::optional<int> a = parseNumber(parts[0]), b = parseNumber(parts.value(parts.size() - 1));
+  if (!a || !b || *a < lo || *b > hi || *a > *b || parts[0].startsWith(u'+') || parts.last().startsWith(u'+'))
+    return std::nullopt;
+  return engine::systems::CountRange{*a, *b};
+}
+
+// A decimal number with a point or a comma, read without the C library's locale.
+std::optional<double> parseDecimal(QString text)
+{
+  text.replace(u',', u'.');
+  bool ok = false;
+  const double v = QLocale::c().toDouble(text, &ok);
+  return ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
+}
+
+// "50/30/20,45/30/25,..." (percent, 14 groups); each group scaled to sum 1.
+std::optional<engine::systems::SignProbabilities> parseProbabilities(const QString &text)
+{
+  const QStringList groups = text.split(u',');
+  if (groups.size() != engine::kMatches)
+    return std::nullopt;
+  engine::systems::SignProbabilities p{};
+  for (int m = 0; m < engine::kMatches; ++m) {
+    const QStringList three = groups[m].split(u'/');
+    if (three.size() != 3)
+      return std::nullopt;
+    double sum = 0;
+    for (int s = 0; s < 3; ++s) {
+      const std::optional<double> v = parseDecimal(three[s]);
+      if (!v || *v < 0)
+        return std::nullopt;
+      p[m][s] = *v;
+      sum += *v;
+    }
+    if (!(sum > 0))
+      return std::nullopt;
+    for (double &v : p[m])
+      v /= sum;
+  }
+  return p;
+}
+
+QString rangeText(const engine::systems::CountRange &r)
+{
+  return QStringLiteral("%1-%2").arg(r.min).arg(r.max);
+}
+
+} // namespace
+
+// vaticor-cli reducir SIGNOS [--garantia 14|13|12] [condiciones]
 CommandLineResult runReduce(const QStringList &args)
 {
   int guarantee = 13;
-  QStringList rest = args.mid(1);
-  const int at = static_cast<int>(rest.indexOf(QStringLiteral("--garantia")));
-  if (at >= 0) {
-    guarantee = rest.value(at + 1).toInt();
-    rest.remove(at, std::min<qsizetype>(2, rest.size() - at));
+  engine::systems::Conditions conditions;
+  bool conditioned = false; // any option of the reducción condicionada: its lines are printed
+  std::optional<QString> figure;
+  int margin = 1;
+  double price = 0.75;
+  engine::systems::SignProbabilities probabilities;
+  for (auto &match : probabilities)
+    match = {1.0 / 3, 1.0 / 3, 1.0 / 3};
+  QStringList rest;
+  const CommandLineResult usage = failure(1, kReduceUsage);
+  for (int i = 1; i < args.size(); ++i) {
+    const QString &a = args[i];
+    if (!a.startsWith(QStringLiteral("--"))) {
+      rest << a;
+      continue;
+    }
+    if (i + 1 >= args.size())
+      return failure(1, QStringLiteral("Falta el valor de %1\n").arg(a) + kReduceUsage);
+    const QString value = args[++i];
+    struct Counted {
+      const char *flag;
+      engine::systems::CountRange *range;
+      int lo, hi;
+    };
+    const Counted counted[] = {{"--x", &conditions.draws, 0, 14},
+                               {"--dos", &conditions.aways, 0, 14},
+                               {"--variantes", &conditions.variants, 0, 14},
+                               {"--interrupciones", &conditions.interruptions, 0, 13},
+                               {"--racha", &conditions.longestRun, 1, 14}};
+    const auto known = std::find_if(std::begin(counted), std::end(counted),
+                                    [&a](const Counted &c) { return a == QLatin1String(c.flag); });
+    if (known != std::end(counted)) {
+      const auto range = parseRange(value, known->lo, known->hi);
+      if (!range)
+        return failure(1, QStringLiteral("%1 pide MIN-MAX entre %2 y %3: %4\n").arg(a).arg(known->lo).arg(known->hi).arg(value));
+      *known->range = *range;
+      conditioned = true;
+    } else if (a == QStringLiteral("--garantia")) {
+      const std::optional<int> g = parseNumber(value);
+      if (!g || *g < 12 || *g > 14)
+        return usage;
+      guarantee = *g;
+    } else if (a == QStringLiteral("--figura")) {
+      figure = value;
+      conditioned = true;
+    } else if (a == QStringLiteral("--margen")) {
+      const std::optional<int> m = parseNumber(value);
+      if (!m || *m < 0 || *m > 14)
+        return failure(1, QStringLiteral("--margen pide un número de 0 a 14: %1\n").arg(value));
+      margin = *m;
+    } else if (a == QStringLiteral("--precio")) {
+      const std::optional<double> euros = parseDecimal(value);
+      if (!euros || *euros < 0)
+        return failure(1, QStringLiteral("Precio no válido: %1\n").arg(value));
+      price = *euros;
+      conditioned = true;
+    } else if (a == QStringLiteral("--probabilidades")) {
+      const auto p = parseProbabilities(value);
+      if (!p)
+        return failure(1, QStringLiteral("--probabilidades pide 14 grupos P1/PX/P2 separados por comas\n"));
+      probabilities = *p;
+      conditioned = true;
+    } else {
+      return failure(1, QStringLiteral("Opción desconocida: %1\n").arg(a) + kReduceUsage);
+    }
   }
   const std::optional<engine::System> system = rest.size() == 1 ? engine::parseSystem(rest[0]) : std::nullopt;
-  if (!system || (guarantee != 12 && guarantee != 13 && guarantee != 14))
-    return failure(1, QStringLiteral("Uso: vaticor-cli reducir SIGNOS [--garantia 13|12]\n"
-                                     "SIGNOS: 14 grupos separados por comas de 1, X, 2, 1X, X2, 12 o 1X2\n"));
-  const auto columns = engine::reduce(*system, guarantee);
-  if (!columns)
+  if (!system)
+    return usage;
+  if (figure) {
+    // The figure gives variants, X and 2; a condition given by its own option stays as given.
+    const QStringList vx2 = figure->split(u'/');
+    std::optional<double> v = parseDecimal(vx2.value(0)), x = parseDecimal(vx2.value(1)), two = parseDecimal(vx2.value(2));
+    if (vx2.size() != 3 || !v || !x || !two)
+      return failure(1, QStringLiteral("--figura pide V/X/2, por ejemplo 5.4/3.3/2.1: %1\n").arg(*figure));
+    const engine::systems::Conditions around = engine::systems::conditionsFromFigure(*v, *x, *two, margin);
+    const engine::systems::Conditions open;
+    if (conditions.variants == open.variants)
+      conditions.variants = around.variants;
+    if (conditions.draws == open.draws)
+      conditions.draws = around.draws;
+    if (conditions.aways == open.aways)
+      conditions.aways = around.aways;
+  }
+  if (!conditioned) {
+    const auto columns = engine::reduce(*system, guarantee);
+    if (!columns)
+      return failure(1, QStringLiteral("El sistema de %1 columnas es demasiado grande para reducirlo.\n")
+                            .arg(engine::directCount(*system)));
+    CommandLineResult r;
+    for (const engine::Column &c : *columns)
+      r.lines << engine::columnText(c);
+    r.lines << QStringLiteral("columnas %1 directas %2 garantia %3")
+                   .arg(columns->size())
+                   .arg(engine::directCount(*system))
+                   .arg(guarantee);
+    return r;
+  }
+  const auto reduced = engine::systems::reduceConditioned(*system, guarantee, conditions,
+                                                          engine::systems::interactiveLimits());
+  if (!reduced)
     return failure(1, QStringLiteral("El sistema de %1 columnas es demasiado grande para reducirlo.\n")
                           .arg(engine::directCount(*system)));
+  if (reduced->columns.empty())
+    return failure(2, QStringLiteral("Ninguna columna del sistema cumple las condiciones.\n"));
   CommandLineResult r;
-  for (const engine::Column &c : *columns)
+  for (const engine::Column &c : reduced->columns)
     r.lines << engine::columnText(c);
-  r.lines << QStringLiteral("columnas %1 directas %2 garantia %3")
-                 .arg(columns->size())
-                 .arg(engine::directCount(*system))
-                 .arg(guarantee);
+  r.lines << QStringLiteral("columnas %1 directas %2 garantia %3").arg(reduced->columns.size()).arg(reduced->direct).arg(guarantee);
+  r.lines << QStringLiteral("condiciones x %1 dos %2 variantes %3 interrupciones %4 racha %5")
+                 .arg(rangeText(conditions.draws), rangeText(conditions.aways), rangeText(conditions.variants),
+                      rangeText(conditions.interruptions), rangeText(conditions.longestRun));
+  r.lines << QStringLiteral("filtradas %1 precio %2 €")
+                 .arg(reduced->filtered)
+                 .arg(text::spanishDecimal(double(reduced->columns.size()) * price, 2));
+  r.lines << QStringLiteral("probabilidad condiciones %1% sistema %2%")
+                 .arg(text::spanishDecimal(100 * engine::systems::conditionsChance(conditions, probabilities), 4),
+                      text::spanishDecimal(100 * engine::systems::conditionsChance(conditions, probabilities, &*system), 4));
   return r;
 }
 

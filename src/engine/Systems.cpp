@@ -1,8 +1,8 @@
 #include "engine/Systems.h"
 
-#include <QRandomGenerator>
+#include "engine/systems/Reduction.h"
+
 #include <algorithm>
-#include <numeric>
 
 namespace engine {
 
@@ -98,129 +98,6 @@ struct Space {
   }
 };
 
-// The perfect codes: four triples by the ternary Hamming code (9 words),
-// seven doubles by the binary one (16), three doubles by repetition (2).
-std::optional<std::vector<qint64>> perfectCode(const Space &space, int radius)
-{
-  if (radius != 1)
-    return std::nullopt;
-  std::vector<qint64> code;
-  const size_t n = space.positions.size();
-  const bool ternary = std::all_of(space.signs.begin(), space.signs.end(), [](const QString &s) { return s.size() == 3; });
-  const bool binary = std::all_of(space.signs.begin(), space.signs.end(), [](const QString &s) { return s.size() == 2; });
-  if (ternary && n == 4) {
-    for (int a = 0; a < 3; ++a)
-      for (int b = 0; b < 3; ++b)
-        code.push_back(space.word({a, b, (a + b) % 3, (a + 2 * b) % 3}));
-  } else if (binary && n == 7) {
-    for (int m = 0; m < 16; ++m) {
-      const int d1 = m & 1, d2 = (m >> 1) & 1, d3 = (m >> 2) & 1, d4 = (m >> 3) & 1;
-      code.push_back(space.word({d1 ^ d2 ^ d4, d1 ^ d3 ^ d4, d1, d2 ^ d3 ^ d4, d2, d3, d4}));
-    }
-  } else if (binary && n == 3) {
-    code = {space.word({0, 0, 0}), space.word({1, 1, 1})};
-  } else {
-    return std::nullopt;
-  }
-  return code;
-}
-
-// Codewords whose every neighbour is covered by another one are dropped.
-void dropRedundant(const Space &space, int radius, std::vector<qint64> &code, std::vector<int> &cover)
-{
-  std::vector<qint64> around;
-  for (size_t i = code.size(); i-- > 0;) {
-    space.ball(code[i], radius, around);
-    if (std::all_of(around.begin(), around.end(), [&](qint64 u) { return cover[u] >= 2; })) {
-      for (qint64 u : around)
-        --cover[u];
-      code.erase(code.begin() + static_cast<std::ptrdiff_t>(i));
-    }
-  }
-}
-
-// The classic greedy: each time the word that covers most of what is left.
-std::vector<qint64> maxCoverCode(const Space &space, int radius)
-{
-  std::vector<qint64> around, inner;
-  std::vector<int> gain(static_cast<size_t>(space.size)), cover(static_cast<size_t>(space.size), 0);
-  for (qint64 w = 0; w < space.size; ++w) {
-    space.ball(w, radius, around);
-    gain[w] = static_cast<int>(around.size());
-  }
-  std::vector<qint64> code;
-  for (;;) {
-    const auto most = std::max_element(gain.begin(), gain.end());
-    if (*most <= 0)
-      break;
-    const qint64 pick = most - gain.begin();
-    code.push_back(pick);
-    space.ball(pick, radius, around);
-    for (qint64 u : around) {
-      if (cover[u]++ > 0)
-        continue;
-      space.ball(u, radius, inner); // u is no longer there to cover
-      for (qint64 v : inner)
-        --gain[v];
-    }
-  }
-  dropRedundant(space, radius, code, cover);
-  return code;
-}
-
-// Greedy in a random order, then codewords whose every neighbour is covered
-// twice dropped; the best of several tries, and of the classic greedy where
-// the system is small enough for it.
-std::vector<qint64> searchCode(const Space &space, int radius)
-{
-  std::vector<qint64> best;
-  {
-    std::vector<qint64> around;
-    space.ball(0, radius, around);
-    const double work = double(space.size) * double(around.size()) * double(around.size());
-    if (work < 6e7)
-      best = maxCoverCode(space, radius);
-  }
-  std::vector<qint64> around;
-  QRandomGenerator random(1414); // the same columns for the same system, every time
-  const int tries = space.size <= 6561 ? 24 : 4;
-  std::vector<qint64> order(static_cast<size_t>(space.size));
-  std::iota(order.begin(), order.end(), 0);
-  for (int t = 0; t < tries; ++t) {
-    std::vector<int> cover(static_cast<size_t>(space.size), 0);
-    std::vector<qint64> code;
-    if (t > 0)
-      std::shuffle(order.begin(), order.end(), random);
-    for (qint64 w : order) {
-      if (cover[w] > 0)
-        continue;
-      // Of the words around the uncovered one, the one that covers most.
-      space.ball(w, radius, around);
-      qint64 pick = w;
-      int gain = -1;
-      std::vector<qint64> inner;
-      for (qint64 candidate : around) {
-        space.ball(candidate, radius, inner);
-        int g = 0;
-        for (qint64 u : inner)
-          g += cover[u] == 0;
-        if (g > gain) {
-          gain = g;
-          pick = candidate;
-        }
-      }
-      code.push_back(pick);
-      space.ball(pick, radius, inner);
-      for (qint64 u : inner)
-        ++cover[u];
-    }
-    dropRedundant(space, radius, code, cover);
-    if (best.empty() || code.size() < best.size())
-      best = code;
-  }
-  return best;
-}
-
 } // namespace
 
 std::optional<System> parseSystem(const QString &text)
@@ -312,24 +189,26 @@ bool keepsGuarantee(const System &system, const std::vector<Column> &columns, in
 
 std::optional<std::vector<Column>> reduce(const System &system, int guarantee)
 {
+  return reduce(system, guarantee, engine::systems::interactiveLimits());
+}
+
+std::optional<std::vector<Column>> reduce(const System &system, int guarantee,
+                                          const engine::systems::SearchLimits &limits)
+{
   const Space space(system);
   const int radius = kMatches - guarantee;
   if (radius < 0 || radius > 2 || space.size > kLargestReduction)
     return std::nullopt;
-  std::vector<qint64> words;
-  if (radius == 0) {
-    words.resize(static_cast<size_t>(space.size));
-    std::iota(words.begin(), words.end(), 0);
-  } else if (const std::optional<std::vector<qint64>> perfect = perfectCode(space, radius)) {
-    words = *perfect;
-  } else {
-    words = searchCode(space, radius);
-  }
-  std::sort(words.begin(), words.end());
+  // The searches work on the variable matches alone, numbered as Space numbers them.
+  std::vector<int> radices;
+  for (const QString &s : space.signs)
+    radices.push_back(static_cast<int>(s.size()));
+  const std::vector<engine::systems::Word> words = engine::systems::reduceSpace(
+      engine::systems::MixedSpace(radices), radius, engine::systems::installedCodeTable(), limits);
   std::vector<Column> columns;
-  for (qint64 w : words)
+  for (engine::systems::Word w : words)
     columns.push_back(space.column(w));
-  if (!keepsGuarantee(system, columns, guarantee))
+  if (columns.empty() || !keepsGuarantee(system, columns, guarantee))
     return std::nullopt;
   return columns;
 }

@@ -5,6 +5,8 @@
 // signs away from one of them), checking columns against the real signs,
 // and the chance of each prize from the probabilities of each match.
 
+#include "engine/systems/CoverSearch.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -29,8 +31,13 @@ qint64 directCount(const System &system);
 
 // Columns such that every direct column differs from one of them in at most
 // 14 - guarantee matches (guarantee 14, 13 or 12), checked before they are
-// returned; nothing for a system too large to reduce here.
+// returned; nothing for a system too large to reduce here. They come from the
+// table of covering codes beside the program, its constructions and a short
+// search (engine/systems/Reduction.h), so a large system may take 0.7 s.
 std::optional<std::vector<Column>> reduce(const System &system, int guarantee);
+// The same with the search's limits, progress and cancel given (for a worker thread).
+std::optional<std::vector<Column>> reduce(const System &system, int guarantee,
+                                          const engine::systems::SearchLimits &limits);
 // True when every direct column is within 14 - guarantee signs of a column of the set.
 bool keepsGuarantee(const System &system, const std::vector<Column> &columns, int guarantee);
 
