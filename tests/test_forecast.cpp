@@ -75,8 +75,8 @@ private slots:
   void workedValues()
   {
     StandingsFigures home, away;
-    home.lineEquatedHome = 20.5;
-    away.lineEquatedAway = 10.0;
+    home.printed.equatedHome = 20.5;
+    away.printed.equatedAway = 10.0;
     home.homePoints = 20;
     away.awayPoints = 9;
     Scales scales;

@@ -39,16 +39,6 @@ int countLetter(const QString &text)
   }
 }
 
-StandingsFigures withLine(StandingsFigures f, const QString &line)
-{
-  f.lineEquatedHome = val(mid(line, 1, 4));
-  f.lineEquatedAway = val(mid(line, 6, 4));
-  f.lineHomePoints = toInt16(val(mid(line, 16, 2)));
-  f.linePoints = toInt16(val(mid(line, 22, 2)));
-  f.lineNegative = toInt16(val(mid(line, 31, 3)));
-  return f;
-}
-
 namespace {
 
 // A real quotient taken to the nearest integer, halves to even, as every
@@ -77,13 +67,13 @@ Scales valuationScales(const std::array<StandingsFigures, 5> &top, const Standin
 {
   const StandingsFigures &leader = top[0];
   Scales s;
-  s.equated = notZero(toInt16(largestOfTop(top, [](const StandingsFigures &f) { return f.lineEquatedHome; })));
-  s.negative = notZero(leader.lineNegative - last.lineNegative);
+  s.equated = notZero(toInt16(largestOfTop(top, [](const StandingsFigures &f) { return f.printed.equatedHome; })));
+  s.negative = notZero(leader.printed.negative - last.printed.negative);
   s.homeGoal = notZero(
       largestOfTop(top, [&](const StandingsFigures &f) { return f.homeGoalsFor - leader.homeGoalsAgainst; }));
   s.goalDifference = notZero((leader.goalsFor - leader.goalsAgainst) - (last.goalsFor - last.goalsAgainst));
-  s.homePoints = notZero(largestOfTop(top, [](const StandingsFigures &f) { return f.lineHomePoints; }));
-  s.points = notZero(leader.linePoints - last.linePoints);
+  s.homePoints = notZero(largestOfTop(top, [](const StandingsFigures &f) { return f.printed.homePoints; }));
+  s.points = notZero(leader.printed.points - last.printed.points);
   return s;
 }
 
@@ -107,7 +97,7 @@ MatchValues valueMatch(const Scales &s, const StandingsFigures &h, const Standin
     n = 1;
 
   MatchValues m;
-  const int equated = toInt16(h.lineEquatedHome - a.lineEquatedAway);
+  const int equated = toInt16(h.printed.equatedHome - a.printed.equatedAway);
   const int equatedValue = divided(equated * 50.0, s.equated);
   const int negativeValue = divided((h.negativeTotal - a.negativeTotal) * 50.0, s.negative);
   const int venueGoalValue =

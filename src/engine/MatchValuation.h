@@ -1,9 +1,10 @@
 #pragma once
 // The valuation of one coupon match: seven differences between the home and
 // the away club, each brought to the scale of the division's leaders, their
-// signs, and the general value whose sign is the forecast. Pure arithmetic on
-// what the standings lines and the result strings hold; the form reads those
-// and writes the coupon grid (Coupon.cpp).
+// signs, and the general value whose sign is the forecast: arithmetic on the
+// standings' figures and the clubs' recent results.
+
+#include "engine/Standings.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,22 +19,15 @@ QString signForValue(int value, bool signModeStored);
 // How many times the first character of text occurs in the rest of it.
 int countLetter(const QString &text);
 
-// One standings position as the valuation reads it: some figures from the
-// equated and negative points line (characters fixed by that line's layout,
-// so a three-digit figure there reads as the line shows it), the others from
-// the standings tally.
+// One standings position as the valuation reads it: the figures the
+// standings print (equated and negative points, read as printed), and the
+// tally's counts.
 struct StandingsFigures {
-  double lineEquatedHome = 0; // characters 1-4 of the equated and negative points line
-  double lineEquatedAway = 0; // characters 6-9
-  int lineHomePoints = 0;     // characters 16-17
-  int linePoints = 0;         // characters 22-23
-  int lineNegative = 0;       // characters 31-33
+  PrintedFigures printed;
   int homeGoalsFor = 0, homeGoalsAgainst = 0, awayGoalsFor = 0, awayGoalsAgainst = 0;
   int goalsFor = 0, goalsAgainst = 0;
   int homePoints = 0, awayPoints = 0, points = 0, negativeTotal = 0;
 };
-// The figures of a line read back: the tally fields given, the line fields parsed.
-StandingsFigures withLine(StandingsFigures figures, const QString &equatedLine);
 
 struct Scales {
   int equated = 1, negative = 1, homeGoal = 1, goalDifference = 1, homePoints = 1, points = 1;

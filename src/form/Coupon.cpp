@@ -179,9 +179,10 @@ void Qmodelop::fillCouponLine(int k, const QString &matchLine, int listIndex)
   const int n = teamCount();
   homeTeamNumber = static_cast<int16_t>(teamNumberOf(homeName));
   awayTeamNumber = static_cast<int16_t>(teamNumberOf(awayName));
+  // Places in the standings computed last, found by name as its list shows them.
   QString standingsNames;
   for (int t = 1; t <= n; ++t)
-    standingsNames += mid(List12[0].item(t + 3), 3, 6);
+    standingsNames += mid(standingsLines(t)[0], 3, 6);
   homePosition = static_cast<int16_t>(instr(standingsNames, homeName) / 6 + 1);
   awayPosition = static_cast<int16_t>(instr(standingsNames, awayName) / 6 + 1);
   const int hT = homeTeamNumber, aT = awayTeamNumber;
@@ -191,12 +192,12 @@ void Qmodelop::fillCouponLine(int k, const QString &matchLine, int listIndex)
   const QString cutOff = Text1.text;
   tablap.setText(home, 1,
                  QStringLiteral("R") + fmt(lookupGoals, QStringLiteral("@@")) +
-                     fmt(playedScore(tab1.text(hT, aT), true), QStringLiteral("@@@")) +
+                     fmt(playedScore(resultsGridCell(hT, aT), true), QStringLiteral("@@@")) +
                      fmt(val(cutOff), QStringLiteral("-00")) + fmt(division, QStringLiteral("0")) +
                      fmt(listIndex, QStringLiteral("00")));
-  resultSign(playedScore(tab1.text(aT, hT), false));
+  resultSign(playedScore(resultsGridCell(aT, hT), false));
   const QString otherMeeting = val(cutOff) <= n / 2 ? QStringLiteral(" ") : signChar;
-  resultSign(playedScore(tab1.text(hT, aT), false));
+  resultSign(playedScore(resultsGridCell(hT, aT), false));
   realSign = signChar;
   tablap.setText(away, 1,
                  QStringLiteral("S:") + fmt(otherMeeting, QStringLiteral("@")) + fmt(realSign, QStringLiteral(" @")));
@@ -212,27 +213,29 @@ void Qmodelop::fillCouponLine(int k, const QString &matchLine, int listIndex)
     QString name;
     bool atHome;
   } clubs[2] = {{home, hT, homePosition, homeName, true}, {away, aT, awayPosition, awayName, false}};
+  QString form[2];
   for (const auto &c : clubs) {
-    const QString equatedLine = List12[3].item(c.position + 3);
-    tablap.setText(c.row, 2, List12[2].item(c.position + 3));
-    tablap.setText(c.row, 3, List12[1].item(c.position + 3));
-    tablap.setText(c.row, 4, (c.atHome ? QStringLiteral("C:") : QStringLiteral("F:")) +
-                                 tabl1x2.text(c.team, c.atHome ? 1 : 3));
+    const StandingsLines lines = standingsLines(c.position);
+    const QString &equatedLine = lines[3];
+    tablap.setText(c.row, 2, lines[2]);
+    tablap.setText(c.row, 3, lines[1]);
+    form[c.atHome ? 0 : 1] = (c.atHome ? QStringLiteral("C:") : QStringLiteral("F:")) + signEvolutionCell(c.team, c.atHome ? 1 : 3);
+    tablap.setText(c.row, 4, form[c.atHome ? 0 : 1]);
     tablap.setText(c.row, 5,
                    fmt(venueSigns(c.team, c.atHome), QStringLiteral("!@@@@@@@@@@@@@@@")) + mid(equatedLine, 15, 22));
     tablap.setText(c.row, 6, fmt(teamEvolutionPlaces(c.name), QStringLiteral("!@@@@@@@@@@@@@@@@@")));
-    QString total = tabl1x2.text(c.team, 5);
+    QString total = signEvolutionCell(c.team, 5);
     while (total.endsWith(u' '))
       total.chop(1);
     tablap.setText(c.row, 7, fmt(right(total, 16), QStringLiteral("@@@@@@@@@@@@@@@@")));
     tablap.setText(c.row, 8, mid(equatedLine, 16, 21));
     tablap.setText(c.row, 10,
                    fmt(c.position, QStringLiteral("@@")) + fmt(generalPoints(c.name), QStringLiteral("|@@")) +
-                       fmt(tabl1x2.text(c.team, 7), QStringLiteral("|@@@")) +
+                       fmt(signEvolutionCell(c.team, 7), QStringLiteral("|@@@")) +
                        fmt(mid(equatedLine, 11, 2), QStringLiteral("|@@")));
   }
   tablap.setText(home, 12, fmt(QStringLiteral("   "), QStringLiteral("@@@")));
-  valueMatch(k);
+  valueMatch(k, form[0], form[1]);
   modelLine(k, hT, aT);
 }
 
@@ -301,28 +304,34 @@ QString Qmodelop::teamEvolutionPlaces(const QString &name) const
   return fmt(places, QStringLiteral("!@@@@@@@@@@@@@@@@@"));
 }
 
-void Qmodelop::valueMatch(int k)
+engine::StandingsFigures Qmodelop::valuationFigures(int position) const
+{
+  // The tally as it stands (the standings', or the evolution's points where
+  // it ran since), and the printed figures of the standings computed last.
+  engine::StandingsFigures f;
+  if (position >= 1 && position <= kMaxTeams) {
+    const StandingsTally &s = tally;
+    f.homeGoalsFor = s.homeGoalsFor[position], f.homeGoalsAgainst = s.homeGoalsAgainst[position];
+    f.awayGoalsFor = s.awayGoalsFor[position], f.awayGoalsAgainst = s.awayGoalsAgainst[position];
+    f.goalsFor = s.goalsFor[position], f.goalsAgainst = s.goalsAgainst[position];
+    f.homePoints = s.homePoints[position], f.awayPoints = s.awayPoints[position], f.points = s.points[position];
+    f.negativeTotal = s.negativeTotal[position];
+  }
+  if (position >= 1 && position <= static_cast<int>(lastStandings.rows.size()))
+    f.printed = engine::printedFigures(lastStandings.rows[position - 1]);
+  return f;
+}
+
+void Qmodelop::valueMatch(int k, const QString &homeForm, const QString &awayForm)
 {
   if (couponPosition < 1)
     couponPosition = 1;
   const int n = teamCount();
-  auto figures = [this](int t) {
-    engine::StandingsFigures f;
-    if (t >= 1 && t <= kMaxTeams) {
-      const StandingsTally &s = tally;
-      f.homeGoalsFor = s.homeGoalsFor[t], f.homeGoalsAgainst = s.homeGoalsAgainst[t];
-      f.awayGoalsFor = s.awayGoalsFor[t], f.awayGoalsAgainst = s.awayGoalsAgainst[t];
-      f.goalsFor = s.goalsFor[t], f.goalsAgainst = s.goalsAgainst[t];
-      f.homePoints = s.homePoints[t], f.awayPoints = s.awayPoints[t], f.points = s.points[t];
-      f.negativeTotal = s.negativeTotal[t];
-    }
-    return engine::withLine(f, List12[3].item(t + 3));
-  };
-  const std::array<engine::StandingsFigures, 5> top = {figures(1), figures(2), figures(3), figures(4), figures(5)};
-  const engine::Scales scales = engine::valuationScales(top, figures(n));
-  const engine::MatchValues m =
-      engine::valueMatch(scales, figures(homePosition), figures(awayPosition), tablap.text(2 * k - 1, 4),
-                           tablap.text(2 * k, 4), otherFactorsOf(k), signModeStored);
+  const std::array<engine::StandingsFigures, 5> top = {valuationFigures(1), valuationFigures(2), valuationFigures(3),
+                                                       valuationFigures(4), valuationFigures(5)};
+  const engine::Scales scales = engine::valuationScales(top, valuationFigures(n));
+  const engine::MatchValues m = engine::valueMatch(scales, valuationFigures(homePosition), valuationFigures(awayPosition),
+                                                   homeForm, awayForm, otherFactorsOf(k), signModeStored);
   signText = m.forecastSign;
   tablap.setText(2 * k - 1, 9, m.valueLine);
   tablap.setText(2 * k, 9, m.signLine);

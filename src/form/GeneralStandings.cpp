@@ -1,6 +1,7 @@
 // The general standings: season totals, the standings order and the grid
 // `tablag`, with the click that marks a team in the view open.
 #include "form/Qmodelop.h"
+#include "engine/GeneralStandings.h"
 #include "text/TextRules.h"
 
 #include <utility>
@@ -17,117 +18,43 @@ namespace vaticor {
 void Qmodelop::computeSeasonTotals()
 {
   const int n = teamCount();
+  const engine::GeneralStandings g = engine::generalStandings(season, division, jornada, headToHeadLookup());
   StandingsTally &t = tally;
   for (auto *a : {&t.homeGoalsFor, &t.awayGoalsFor, &t.homeGoalsAgainst, &t.awayGoalsAgainst, &t.goalsFor,
                   &t.goalsAgainst, &t.homeWins, &t.awayWins, &t.homeDraws, &t.awayDraws, &t.homeLosses,
                   &t.awayLosses, &t.homePoints, &t.awayPoints, &t.points, &t.negativeTotal})
     a->fill(0);
   t.homeCoefficient.fill(0.0);
-
-  for (int h = 1; h <= n; ++h) {
-    for (int a = 1; a <= n; ++a) {
-      const QString cell = season.cell(division, h, a);
-      if (right(cell, 2) == QStringLiteral(".."))
-        continue;
-      tallyResult(h, a, ival(mid(cell, 3, 1)), ival(mid(cell, 4, 1)));
-    }
-  }
-  tallyTotals(n);
+  // Counts by team number; the points, negative points, goals and names in
+  // the order of the standings, which the valuation and the evolution read.
   for (int i = 1; i <= n; ++i) {
-    t.negativeTotal[i] = 3 * (t.awayWins[i] - t.homeLosses[i]) + (t.awayDraws[i] - t.homeDraws[i]);
-    // jornada is at least 1 once a division is shown; the guard keeps an empty season finite.
-    const double j = jornada >= 1 ? jornada : 1;
-    t.homeCoefficient[i] = t.homePoints[i] / j / 2;
-    t.awayCoefficient[i] = t.awayPoints[i] / j / 2;
+    const engine::TeamTally &x = g.byTeam[i];
+    t.homeGoalsFor[i] = x.homeGoalsFor, t.homeGoalsAgainst[i] = x.homeGoalsAgainst;
+    t.awayGoalsFor[i] = x.awayGoalsFor, t.awayGoalsAgainst[i] = x.awayGoalsAgainst;
+    t.homeWins[i] = x.homeWins, t.homeDraws[i] = x.homeDraws, t.homeLosses[i] = x.homeLosses;
+    t.awayWins[i] = x.awayWins, t.awayDraws[i] = x.awayDraws, t.awayLosses[i] = x.awayLosses;
+    t.homePoints[i] = x.homePoints, t.awayPoints[i] = x.awayPoints;
+    t.homeCoefficient[i] = g.homeCoefficient[i];
+    t.awayCoefficient[i] = g.awayCoefficient[i];
   }
-  orderTeams();
-}
-
-void Qmodelop::tallyResult(int h, int a, int hg, int ag)
-{
-  StandingsTally &t = tally;
-  t.homeGoalsFor[h] += hg;
-  t.awayGoalsAgainst[a] += hg;
-  t.homeGoalsAgainst[h] += ag;
-  t.awayGoalsFor[a] += ag;
-  if (hg > ag) {
-    ++t.homeWins[h];
-    ++t.awayLosses[a];
-  } else if (hg == ag) {
-    ++t.homeDraws[h];
-    ++t.awayDraws[a];
-  } else {
-    ++t.homeLosses[h];
-    ++t.awayWins[a];
+  for (int p = 1; p <= n; ++p) {
+    const int team = g.teamAt[p];
+    t.points[p] = g.byTeam[team].points;
+    t.negativeTotal[p] = g.negativeByTeam[team];
+    t.goalsFor[p] = g.byTeam[team].goalsFor;
+    t.goalsAgainst[p] = g.byTeam[team].goalsAgainst;
+    teamName[p] = nameOf(team);
   }
 }
 
-void Qmodelop::tallyTotals(int n)
+engine::TeamLookup Qmodelop::headToHeadLookup() const
 {
-  StandingsTally &t = tally;
-  for (int i = 1; i <= n; ++i) {
-    t.goalsFor[i] = t.awayGoalsFor[i] + t.homeGoalsFor[i];
-    t.goalsAgainst[i] = t.awayGoalsAgainst[i] + t.homeGoalsAgainst[i];
-    t.homePoints[i] = 3 * t.homeWins[i] + t.homeDraws[i];
-    t.awayPoints[i] = 3 * t.awayWins[i] + t.awayDraws[i];
-    t.points[i] = t.awayPoints[i] + t.homePoints[i];
-  }
-}
-
-void Qmodelop::orderTeams()
-{
-  const int n = teamCount();
-  StandingsTally &t = tally;
-  auto exchange = [&](int j) {
-    std::swap(teamName[j], teamName[j + 1]);
-    std::swap(t.points[j], t.points[j + 1]);
-    std::swap(t.negativeTotal[j], t.negativeTotal[j + 1]);
-    std::swap(t.goalsFor[j], t.goalsFor[j + 1]);
-    std::swap(t.goalsAgainst[j], t.goalsAgainst[j + 1]);
-  };
-  for (int pass = 1; pass <= n - 1; ++pass) {
-    for (int j = 1; j <= n - 1; ++j) {
-      if (t.points[j] > t.points[j + 1])
-        continue;
-      if (t.points[j] < t.points[j + 1]) {
-        exchange(j);
-        continue;
-      }
-      if (tieBreakExchanges(j))
-        exchange(j);
-    }
-  }
-}
-
-bool Qmodelop::tieBreakExchanges(int j)
-{
-  const StandingsTally &t = tally;
-  // Both meetings count whatever jornada they were played in; an unplayed one counts 0-0.
-  // What lookUpResult leaves for the pair, without going through its key text:
-  // this runs at every comparison of teams level on points.
-  auto meeting = [this](int home, int away) {
-    if (home == 0 && away == 0) {
-      lookupGoals = QStringLiteral("..");
-    } else {
-      const QString cell = season.cell(division, home, away);
-      lookupGoals = right(cell, 2);
-      lookupJornada = left(cell, 2);
-    }
-    return lookupGoals == QStringLiteral("..") ? QStringLiteral("00") : lookupGoals;
-  };
-  const int a = teamNumberOf(teamName[j]);
-  const int b = teamNumberOf(teamName[j + 1]);
-  const QString first = meeting(a, b);
-  const QString second = meeting(b, a);
-  const int goalsA = ival(left(first, 1)) + ival(right(second, 1));
-  const int goalsB = ival(right(first, 1)) + ival(left(second, 1));
-  if (goalsA != goalsB)
-    return goalsA < goalsB;
-  const int diffA = t.goalsFor[j] - t.goalsAgainst[j];
-  const int diffB = t.goalsFor[j + 1] - t.goalsAgainst[j + 1];
-  if (diffA != diffB)
-    return diffA < diffB;
-  return t.goalsFor[j] < t.goalsFor[j + 1];
+  // Clubs are looked up by name in the list of the division's names, as the
+  // standings always have; normally that is the club itself.
+  engine::TeamLookup lookup = engine::identityLookup();
+  for (int t = 1; t <= kMaxTeams; ++t)
+    lookup[t] = teamNumberOf(nameOf(t));
+  return lookup;
 }
 
 void Qmodelop::fillGeneralGrid()

@@ -11,6 +11,10 @@
 #include "controls/Services.h"
 #include "form/HelpWindow.h"
 #include "engine/ScoreModel.h"
+#include "engine/MatchValuation.h"
+#include "engine/ResultsGrid.h"
+#include "engine/SignEvolution.h"
+#include "engine/Standings.h"
 #include "engine/Systems.h"
 #include "season/Season.h"
 #include "form/version/Credits.h"
@@ -43,7 +47,7 @@ inline const QString kCredit = QStringLiteral("Vaticor - estadísticas y pronós
 extern const QString kUpdateServer;
 extern const QString kOpenfootballBase;
 
-template <typename T> using TeamArray = std::array<T, kMaxTeams + 1>; // slots 0..22
+using engine::TeamArray; // slots 0..22
 
 // The per-team arrays shared by the general standings, the standings view and
 // the team evolution; slot t is team number t while counting and standings
@@ -239,14 +243,9 @@ public:
 
   // ---- general standings ----
   void computeSeasonTotals();
-  void orderTeams();
-  // Adds one played result of home team h against away team a to the tally,
-  // then derives the totals and points of teams 1..n.
-  void tallyResult(int h, int a, int hg, int ag);
-  void tallyTotals(int n);
-  // A tie between positions j and j + 1: head to head over both meetings, then
-  // goal difference, then goals for. True when the two are to be exchanged.
-  bool tieBreakExchanges(int j);
+  // The numbers clubs are compared head to head by: their places in the list
+  // of the division's names.
+  engine::TeamLookup headToHeadLookup() const;
   void fillGeneralGrid();
   void tablag_Click(int row, int col);
   void tablag_MouseMove(); // the help line for the general standings
@@ -278,15 +277,23 @@ public:
   void Command12_Click();
   void Label40_Click(int index);
   void Label34_Click();
-  void sortStandings();
+  // The five lines of standings position p, from the standings computed last.
+  using StandingsLines = std::array<QString, 5>;
+  StandingsLines standingsLines(int p) const;
+  engine::Standings lastStandings; // the standings List12 shows
   void Command7_Click();
+  // A cell of the results grid as it shows it: the score, a blank, or "»«".
+  QString resultsGridCell(int home, int away) const;
+  engine::ResultsGrid lastResultsGrid; // the results grid tab1 shows
   void resultSign(const QString &goals);
   void tab1_Click(int row, int col);
   void Command3_Click();
   void Command11_Click();
-  void evolutionCounts(int v);
   void List2_Click(int index);
   void Command4_Click();
+  // A cell of the sign evolution (team number, column 0..7) as it shows it.
+  QString signEvolutionCell(int team, int col) const;
+  std::vector<engine::SignRow> lastSignEvolution; // the sign evolution tabl1x2 shows
   void Command8_Click();
   void Command25_Click();
   void Command26_Click();
@@ -348,8 +355,11 @@ public:
   void label42_Click();
   // The coupon's title for the coupon number given.
   QString couponTitle(const QString &number) const;
-  // Values coupon line k from the views on screen and writes its columns 9-12.
-  void valueMatch(int k);
+  // Values coupon line k from the standings and sign evolution computed last
+  // (homeForm, awayForm: the clubs' letters as the coupon shows them) and
+  // writes its columns 9-12.
+  void valueMatch(int k, const QString &homeForm, const QString &awayForm);
+  engine::StandingsFigures valuationFigures(int position) const;
   // The score model's P(1), P(X), P(2) and most likely sign of coupon line k,
   // and for line 15 each side's most likely goals.
   void modelLine(int k, int home, int away);

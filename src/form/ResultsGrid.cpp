@@ -1,6 +1,7 @@
 // The results grid `tab1`: every pairing's score up to the jornada typed, the
 // sign of a score, and the locator that shows both meetings of two teams.
 #include "form/Qmodelop.h"
+#include "engine/ResultsGrid.h"
 #include "text/TextRules.h"
 
 using text::fmt;
@@ -49,21 +50,23 @@ void Qmodelop::Command7_Click()
   for (int c = 1; c <= n; ++c)
     tab1.setText(0, c, fmt(c, QStringLiteral("@@")));
 
-  const double cutOff = text::val(Text1.text);
+  lastResultsGrid = engine::resultsGrid(season, division, text::val(Text1.text));
   for (int r = 1; r <= n; ++r) {
-    for (int c = 1; c <= n; ++c) {
-      const QString cell = season.cell(division, r, c);
-      const double j = text::val(left(cell, 2));
-      QString score = j <= cutOff ? right(cell, 2) : QStringLiteral("..");
-      if (score == QStringLiteral(".."))
-        score = QStringLiteral(" ");
-      if (r == c)
-        score = QStringLiteral("»«");
-      tab1.setText(r, c, fmt(score, QStringLiteral("@@")));
-    }
+    for (int c = 1; c <= n; ++c)
+      tab1.setText(r, c, resultsGridCell(r, c));
     tab1.setText(r, 0, fmt(r, QStringLiteral("@@-")) + fmt(teamName[r], QStringLiteral("@@@@@")));
   }
   Command3_Click();
+}
+
+QString Qmodelop::resultsGridCell(int home, int away) const
+{
+  if (home < 1 || away < 1 || home > lastResultsGrid.teams || away > lastResultsGrid.teams)
+    return QString();
+  if (home == away)
+    return QStringLiteral("»«");
+  const QString &goals = lastResultsGrid.at(home, away);
+  return fmt(goals.isEmpty() ? QStringLiteral(" ") : goals, QStringLiteral("@@"));
 }
 
 void Qmodelop::resultSign(const QString &goals)

@@ -2,6 +2,7 @@
 // away and in total, with the counters and "Pot". The match valuation copies
 // cells of `tabl1x2`, so the cell widths are fixed.
 #include "form/Qmodelop.h"
+#include "engine/SignEvolution.h"
 #include "text/TextRules.h"
 
 #include <algorithm>
@@ -58,57 +59,40 @@ void Qmodelop::Command4_Click()
 
   const QString title = division == 1 ? QStringLiteral("  EVOLUCIÓN:  ULTIMOS  RESULTADOS: Primera División ")
                                       : QStringLiteral("  EVOLUCIÓN:  ULTIMOS  RESULTADOS: Segunda División ");
-  // Jornadas past the season hold no match.
-  const int shown = std::min(last, jornadaCount());
   for (int t = 1; t <= n; ++t)
     teamName[t] = nameOf(t);
   Label53.caption = title + QStringLiteral("Ultima Jornada Nº ") + fmt(lookupJornada, QStringLiteral("@@@")) +
                     QStringLiteral("\r\n") +
                     QStringLiteral("   Equipos:   C A S A          F U E R A                 T O T A L   (G E P)");
 
-  for (int t = 1; t <= n; ++t) {
-    QString home, away, total;
-    int pg = 0, pe = 0, pp = 0, pG = 0, pE = 0, pP = 0;
-    for (int j = 1; j <= shown; ++j) {
-      const std::optional<season::PlayedCell> match = season.matchOfTeam(division, j, t);
-      if (!match)
-        continue;
-      const bool atHome = match->home == t;
-      resultSign(right(match->cell, 2));
-      if (atHome) {
-        if (signChar == QStringLiteral("1")) {
-          home += u'g', total += u'g', ++pg;
-        } else if (signChar == QStringLiteral("X")) {
-          home += u'e', total += u'e', ++pe;
-        } else if (signChar == QStringLiteral("2")) {
-          home += u'-', total += u'-', ++pp;
-        }
-      } else {
-        if (signChar == QStringLiteral("1")) {
-          away += u'.', total += u'·', ++pP;
-        } else if (signChar == QStringLiteral("X")) {
-          away += u'E', total += u'E', ++pE;
-        } else if (signChar == QStringLiteral("2")) {
-          away += u'G', total += u'G', ++pG;
-        }
-      }
-      home = right(home, 17);
-      away = right(away, 17);
-      total = right(total, 37);
-    }
-    const int pot = 2 * pg + 3 * pG - pe + 2 * pE - 3 * pp - pP;
-    auto counts = [](int w, int d, int l) {
-      return fmt(fmt(w, QStringLiteral("@@")) + fmt(d, QStringLiteral("@@@")) + fmt(l, QStringLiteral("@@@")),
-                 QStringLiteral("!@@@@@@@@"));
-    };
-    tabl1x2.setText(t, 0, fmt(t, QStringLiteral("@@ ")) + fmt(teamName[t], QStringLiteral("@@@@@")));
-    tabl1x2.setText(t, 1, fmt(home, QStringLiteral("!@@@@@@@@@@@@@@@@@")));
-    tabl1x2.setText(t, 2, counts(pg, pe, pp));
-    tabl1x2.setText(t, 3, fmt(away, QStringLiteral("!@@@@@@@@@@@@@@@@@")));
-    tabl1x2.setText(t, 4, counts(pG, pE, pP));
-    tabl1x2.setText(t, 5, fmt(total, QStringLiteral("!@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@")));
-    tabl1x2.setText(t, 6, counts(pg + pG, pe + pE, pp + pP));
-    tabl1x2.setText(t, 7, fmt(pot, QStringLiteral("@@@")));
+  lastSignEvolution = engine::signEvolution(season, division, last);
+  for (int t = 1; t <= n; ++t)
+    for (int c = 0; c < 8; ++c)
+      tabl1x2.setText(t, c, signEvolutionCell(t, c));
+}
+
+QString Qmodelop::signEvolutionCell(int team, int col) const
+{
+  // The coupon copies these cells and the valuation counts the letters of
+  // the last ten places of the home and away ones, blanks included: the
+  // widths are fixed.
+  if (team < 1 || team >= static_cast<int>(lastSignEvolution.size()))
+    return QString();
+  const engine::SignRow &r = lastSignEvolution[static_cast<size_t>(team)];
+  auto counts = [](int w, int d, int l) {
+    return fmt(fmt(w, QStringLiteral("@@")) + fmt(d, QStringLiteral("@@@")) + fmt(l, QStringLiteral("@@@")),
+               QStringLiteral("!@@@@@@@@"));
+  };
+  switch (col) {
+  case 0: return fmt(team, QStringLiteral("@@ ")) + fmt(nameOf(team), QStringLiteral("@@@@@"));
+  case 1: return fmt(r.home, QStringLiteral("!@@@@@@@@@@@@@@@@@"));
+  case 2: return counts(r.homeWins, r.homeDraws, r.homeLosses);
+  case 3: return fmt(r.away, QStringLiteral("!@@@@@@@@@@@@@@@@@"));
+  case 4: return counts(r.awayWins, r.awayDraws, r.awayLosses);
+  case 5: return fmt(r.total, QStringLiteral("!@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@"));
+  case 6: return counts(r.homeWins + r.awayWins, r.homeDraws + r.awayDraws, r.homeLosses + r.awayLosses);
+  case 7: return fmt(r.pot, QStringLiteral("@@@"));
+  default: return QString();
   }
 }
 

@@ -2,6 +2,7 @@
 // equated and negative points, in the five lists List12(0..4). The match
 // valuation copies whole lines of List12(1..3), so their widths are fixed.
 #include "form/Qmodelop.h"
+#include "engine/Standings.h"
 #include "text/TextRules.h"
 
 #include <algorithm>
@@ -44,20 +45,11 @@ void Qmodelop::Command12_Click()
   if (sortKey >= 0 && sortKey <= 6)
     Label40[sortKey].backColour = controls::rgb(0, 255, 255);
 
-  StandingsTally &t = tally;
-  const TeamArray<double> homeCoefficient = t.homeCoefficient;
-  const TeamArray<double> awayCoefficient = t.awayCoefficient;
-  t = StandingsTally{};
-  t.homeCoefficient = homeCoefficient;
-  t.awayCoefficient = awayCoefficient;
-
   jornada = ival(Text1.text);
   if (firstJornada < 1)
     firstJornada = 1;
   const int n = teamCount();
   windowLength = text::toInt16(jornada - firstJornada + 1);
-  for (int i = 1; i <= n; ++i)
-    teamName[i] = nameOf(i);
 
   Label7.caption = fmt(sortKey + 1, QStringLiteral("@ª ")) + QStringLiteral("Clasificación de los Equipos de   ") +
                    fmt(division, QStringLiteral("0ª")) + QStringLiteral(" División,  J. Inicial= ") +
@@ -65,37 +57,28 @@ void Qmodelop::Command12_Click()
                    fmt(jornada, QStringLiteral("00       ")) + QStringLiteral("Nº Jdas. =") +
                    fmt(windowLength, QStringLiteral("00"));
 
-  for (int h = 1; h <= n; ++h) {
-    for (int a = 1; a <= n; ++a) {
-      const QString cell = season.cell(division, h, a);
-      // A match typed in as ".." holds its jornada but no result: it was not played.
-      if (left(cell, 2) == QStringLiteral("..") || right(cell, 2) == QStringLiteral(".."))
-        continue;
-      const int j = ival(left(cell, 2));
-      if (j < firstJornada || j > jornada)
-        continue;
-      const int hg = ival(mid(cell, 3, 1));
-      const int ag = ival(mid(cell, 4, 1));
-      tallyResult(h, a, hg, ag);
-      // Equated points: the points of the result times the earner's coefficient there.
-      if (hg > ag) {
-        t.equatedHome[h] += 3 * t.homeCoefficient[h];
-      } else if (hg == ag) {
-        t.equatedHome[h] += t.homeCoefficient[h];
-        t.equatedAway[a] += t.awayCoefficient[a];
-      } else {
-        t.equatedAway[a] += 3 * t.awayCoefficient[a];
-      }
-    }
-  }
-  tallyTotals(n);
-
-  sortStandings();
-
-  for (int i = 1; i <= n; ++i) {
-    t.homeNegative[i] = -(3 * t.homeLosses[i] + t.homeDraws[i]);
-    t.awayPositive[i] = 3 * t.awayWins[i] + t.awayDraws[i];
-    t.negativeTotal[i] = t.awayPositive[i] + t.homeNegative[i];
+  StandingsTally &t = tally;
+  lastStandings = engine::standings(season, division, firstJornada, jornada,
+                                    sortKey >= 0 && sortKey <= 5 ? static_cast<engine::SortKey>(sortKey) : engine::SortKey::Points, t.homeCoefficient,
+                                    t.awayCoefficient, headToHeadLookup());
+  // The tally in the order of the standings, the coefficients as they were.
+  const TeamArray<double> homeCoefficient = t.homeCoefficient;
+  const TeamArray<double> awayCoefficient = t.awayCoefficient;
+  t = StandingsTally{};
+  t.homeCoefficient = homeCoefficient;
+  t.awayCoefficient = awayCoefficient;
+  for (int p = 1; p <= n; ++p) {
+    const engine::StandingsRow &r = lastStandings.rows[p - 1];
+    const engine::TeamTally &x = r.tally;
+    t.homeGoalsFor[p] = x.homeGoalsFor, t.homeGoalsAgainst[p] = x.homeGoalsAgainst;
+    t.awayGoalsFor[p] = x.awayGoalsFor, t.awayGoalsAgainst[p] = x.awayGoalsAgainst;
+    t.goalsFor[p] = x.goalsFor, t.goalsAgainst[p] = x.goalsAgainst;
+    t.homeWins[p] = x.homeWins, t.homeDraws[p] = x.homeDraws, t.homeLosses[p] = x.homeLosses;
+    t.awayWins[p] = x.awayWins, t.awayDraws[p] = x.awayDraws, t.awayLosses[p] = x.awayLosses;
+    t.homePoints[p] = x.homePoints, t.awayPoints[p] = x.awayPoints, t.points[p] = x.points;
+    t.homeNegative[p] = r.homeNegative, t.awayPositive[p] = r.awayPositive, t.negativeTotal[p] = r.negativeTotal;
+    t.equatedHome[p] = r.equatedHome, t.equatedAway[p] = r.equatedAway;
+    teamName[p] = nameOf(r.team);
   }
   for (ListBox &list : List12) {
     list.clear();
@@ -115,59 +98,35 @@ void Qmodelop::Command12_Click()
   for (int k = 0; k < 5; ++k)
     for (const QString &h : headings[k])
       List12[k].addItem(h);
-  for (int i = 1; i <= n; ++i) {
-    List12[0].addItem(fmt(i, QStringLiteral("@@")) + fmt(teamName[i], QStringLiteral("@@@@@@ ")));
-    List12[1].addItem(fmt(t.homeGoalsFor[i], QStringLiteral("@@")) + fmt(t.homeGoalsAgainst[i], QStringLiteral("@@@")) +
-                      fmt(t.awayGoalsFor[i], QStringLiteral("@@@")) + fmt(t.awayGoalsAgainst[i], QStringLiteral("@@@|")) +
-                      fmt(t.goalsFor[i], QStringLiteral("@@")) + fmt(t.goalsAgainst[i], QStringLiteral("@@@")));
-    List12[2].addItem(fmt(i, QStringLiteral("@@|")) + fmt(t.homeWins[i], QStringLiteral("@@")) +
-                      fmt(t.homeDraws[i], QStringLiteral("@@@")) + fmt(t.homeLosses[i], QStringLiteral("@@@-")) +
-                      fmt(t.awayWins[i], QStringLiteral("@@")) + fmt(t.awayDraws[i], QStringLiteral("@@@")) +
-                      fmt(t.awayLosses[i], QStringLiteral("@@@")));
-    List12[3].addItem(fmt(t.equatedHome[i], QStringLiteral("##00.0 ")) + fmt(t.equatedAway[i], QStringLiteral("##00.0 ")) +
-                      fmt(t.equatedHome[i] + t.equatedAway[i], QStringLiteral("##00.0|")) +
-                      fmt(t.homePoints[i], QStringLiteral("@@")) + fmt(t.awayPoints[i], QStringLiteral("@@@")) +
-                      fmt(t.points[i], QStringLiteral("@@@ ")) + fmt(t.homeNegative[i], QStringLiteral("@@@")) +
-                      fmt(t.awayPositive[i], QStringLiteral("@@@")) + fmt(t.negativeTotal[i], QStringLiteral("@@@")));
-    List12[4].addItem(fmt(i, QStringLiteral("@@")) + fmt(teamName[i], QStringLiteral("@@@@@@")));
+  for (int p = 1; p <= n; ++p) {
+    const StandingsLines lines = standingsLines(p);
+    for (int k = 0; k < 5; ++k)
+      List12[k].addItem(lines[k]);
   }
 }
 
-void Qmodelop::sortStandings()
+Qmodelop::StandingsLines Qmodelop::standingsLines(int p) const
 {
-  const int n = teamCount();
-  StandingsTally &t = tally;
-  auto key = [&](int i) -> int {
-    switch (sortKey) {
-    case 0: return t.homeGoalsFor[i];
-    case 1: return t.awayGoalsFor[i];
-    case 2: return t.goalsFor[i];
-    case 3: return t.goalsFor[i] - t.goalsAgainst[i];
-    case 4: return t.homePoints[i];
-    case 5: return t.awayPoints[i];
-    default: return t.points[i];
-    }
-  };
-  auto exchange = [&](int j) {
-    for (auto *a : {&t.homeGoalsFor, &t.homeGoalsAgainst, &t.awayGoalsFor, &t.awayGoalsAgainst, &t.goalsFor,
-                    &t.goalsAgainst, &t.homeWins, &t.homeDraws, &t.homeLosses, &t.awayWins, &t.awayDraws,
-                    &t.awayLosses, &t.homePoints, &t.awayPoints, &t.points, &t.homeNegative, &t.awayPositive,
-                    &t.negativeTotal})
-      std::swap((*a)[j], (*a)[j + 1]);
-    std::swap(t.equatedHome[j], t.equatedHome[j + 1]);
-    std::swap(t.equatedAway[j], t.equatedAway[j + 1]);
-    std::swap(teamName[j], teamName[j + 1]);
-  };
-  for (int pass = 1; pass <= n; ++pass) {
-    for (int j = 1; j <= n - 1; ++j) {
-      const int ka = key(j);
-      const int kb = key(j + 1);
-      if (ka > kb)
-        continue;
-      if (ka < kb || tieBreakExchanges(j))
-        exchange(j);
-    }
-  }
+  // The coupon copies lines 1..3 whole and the valuation reads the equated
+  // and negative points line by character position, so the widths are fixed.
+  const engine::StandingsRow r = p >= 1 && p <= static_cast<int>(lastStandings.rows.size())
+                                     ? lastStandings.rows[p - 1]
+                                     : engine::StandingsRow{};
+  const engine::TeamTally &t = r.tally;
+  const QString name = r.team ? season.name(lastStandings.division, r.team) : QString();
+  return {fmt(p, QStringLiteral("@@")) + fmt(name, QStringLiteral("@@@@@@ ")),
+          fmt(t.homeGoalsFor, QStringLiteral("@@")) + fmt(t.homeGoalsAgainst, QStringLiteral("@@@")) +
+              fmt(t.awayGoalsFor, QStringLiteral("@@@")) + fmt(t.awayGoalsAgainst, QStringLiteral("@@@|")) +
+              fmt(t.goalsFor, QStringLiteral("@@")) + fmt(t.goalsAgainst, QStringLiteral("@@@")),
+          fmt(p, QStringLiteral("@@|")) + fmt(t.homeWins, QStringLiteral("@@")) + fmt(t.homeDraws, QStringLiteral("@@@")) +
+              fmt(t.homeLosses, QStringLiteral("@@@-")) + fmt(t.awayWins, QStringLiteral("@@")) +
+              fmt(t.awayDraws, QStringLiteral("@@@")) + fmt(t.awayLosses, QStringLiteral("@@@")),
+          fmt(r.equatedHome, QStringLiteral("##00.0 ")) + fmt(r.equatedAway, QStringLiteral("##00.0 ")) +
+              fmt(r.equatedHome + r.equatedAway, QStringLiteral("##00.0|")) + fmt(t.homePoints, QStringLiteral("@@")) +
+              fmt(t.awayPoints, QStringLiteral("@@@")) + fmt(t.points, QStringLiteral("@@@ ")) +
+              fmt(r.homeNegative, QStringLiteral("@@@")) + fmt(r.awayPositive, QStringLiteral("@@@")) +
+              fmt(r.negativeTotal, QStringLiteral("@@@")),
+          fmt(p, QStringLiteral("@@")) + fmt(name, QStringLiteral("@@@@@@"))};
 }
 
 void Qmodelop::Label40_Click(int index)

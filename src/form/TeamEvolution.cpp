@@ -1,6 +1,7 @@
 // Team evolution: the teams ranked by the points won in the last 4, 10, 16,
 // 22 and 28 jornadas, side by side in List2(0..4) and List3(0..4).
 #include "form/Qmodelop.h"
+#include "engine/TeamEvolution.h"
 #include "text/TextRules.h"
 
 using text::fmt;
@@ -45,17 +46,30 @@ void Qmodelop::Command11_Click()
                     fmt(jornada, QStringLiteral("00")) +
                     QStringLiteral(" Evolución de los Equipos, Últimas Jornadas 30,24,18,12,6");
 
-  const int top = jornada < 30 ? jornada : 30;
+  engine::SlotGoals goals;
+  goals.goalsFor = tally.goalsFor;
+  goals.goalsAgainst = tally.goalsAgainst;
+  const engine::TeamEvolution e = engine::teamEvolution(season, division, jornada, goals, headToHeadLookup());
   int k = 0;
-  for (int v = 3; v <= top; v += 6) {
-    for (int t = 1; t <= n; ++t)
-      teamName[t] = nameOf(t);
+  for (const engine::EvolutionWindow &w : e.windows) {
     ++k;
     ListBox &names = List2[5 - k];
     ListBox &points = List3[5 - k];
-    names.addItem(QStringLiteral("-->") + text::str(v + 1) + QStringLiteral(" Ult.Jorndas"));
+    names.addItem(QStringLiteral("-->") + text::str(w.jornadas) + QStringLiteral(" Ult.Jorndas"));
     names.addItem(QStringLiteral("---------------------"));
-    evolutionCounts(v);
+    for (int t = 1; t <= n; ++t)
+      teamName[t] = nameOf(t);
+    // Before the division has reached a jornada nothing is counted: the
+    // lists show the points the tally held.
+    if (e.counted) {
+      tally.points.fill(0);
+      tally.negativeTotal.fill(0);
+      for (int p = 1; p <= n; ++p) {
+        teamName[p] = nameOf(w.teamAt[p]);
+        tally.points[p] = w.points[p];
+        tally.negativeTotal[p] = w.negative[p];
+      }
+    }
     points.addItem(QStringLiteral("P/Ng"));
     points.addItem(QStringLiteral("------"));
     for (int t = 1; t <= n; ++t) {
@@ -63,43 +77,10 @@ void Qmodelop::Command11_Click()
       points.addItem(fmt(tally.points[t], QStringLiteral("@@")) + fmt(tally.negativeTotal[t], QStringLiteral("@@@")));
     }
   }
-}
-
-void Qmodelop::evolutionCounts(int v)
-{
-  const int last = season.storedJornada(division);
-  if (last < 1)
-    return;
-  tally.points.fill(0);
-  tally.negativeTotal.fill(0);
-  const int n = teamCount();
-  for (int j = last - v; j <= last && j <= jornadaCount(); ++j) {
-    // At most one jornada's worth of matches, in the order of the results
-    // matrix; a match typed in without a score ends the jornada's count.
-    const std::vector<season::PlayedCell> &played = season.playedInJornada(division, j);
-    for (size_t m = 0; m < played.size() && m < static_cast<size_t>(n / 2); ++m) {
-      const int h = played[m].home;
-      const int a = played[m].away;
-      const QString goals = right(played[m].cell, 2);
-      if (goals == QStringLiteral(".."))
-        break;
-      const int hg = ival(left(goals, 1));
-      const int ag = ival(right(goals, 1));
-      if (hg > ag) {
-        tally.points[h] += 3;
-      } else if (hg == ag) {
-        tally.points[h] += 1;
-        tally.negativeTotal[h] -= 1;
-        tally.points[a] += 1;
-        tally.negativeTotal[a] += 1;
-      } else {
-        tally.points[a] += 3;
-        tally.negativeTotal[h] -= 3;
-        tally.negativeTotal[a] += 3;
-      }
-    }
+  if (e.counted) {
+    tally.goalsFor = e.goals.goalsFor;
+    tally.goalsAgainst = e.goals.goalsAgainst;
   }
-  orderTeams();
 }
 
 void Qmodelop::List2_Click(int index)
