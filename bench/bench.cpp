@@ -3,7 +3,7 @@
 // the 1X2 tables, an import, the score model, a backtest, the window's
 // start-up; and the memory it takes at its peak.
 #include "engine/ModelBacktest.h"
-#include "form/Backtest.h"
+#include "engine/ValuationBacktest.h"
 #include "form/CouponRoad.h"
 #include "engine/Systems.h"
 #include "engine/SeasonImport.h"
@@ -149,8 +149,9 @@ BENCHMARK(modelSeasons)->Unit(benchmark::kMillisecond);
 
 void backtest(benchmark::State &state)
 {
+  const season::Season season = *season::readSeasonFile(samples() + QStringLiteral("Edato14.txt"), nullptr);
   for (auto _ : state)
-    benchmark::DoNotOptimize(forecast::backtest(samples() + QStringLiteral("Edato14.txt"), 6, nullptr));
+    benchmark::DoNotOptimize(engine::backtestValuation(season, 6));
   state.SetLabel("2013/14, las dos divisiones desde la jornada 6");
 }
 BENCHMARK(backtest)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -2,7 +2,7 @@
 // whole coupon of the real 2013/14 season checked against values worked by
 // hand from its standings lines, the figures, and the coupon's line rules.
 #include "TestSeasons.h"
-#include "form/Backtest.h"
+#include "engine/ValuationBacktest.h"
 #include "form/Figures.h"
 #include "engine/ScoreModel.h"
 #include "season/SeasonFile.h"
@@ -251,7 +251,6 @@ private slots:
   // A season of four clubs with jornada 1 played (a 1-0 and a 0-0) and
   // jornada 2 not: from jornada 1 nothing is known, so every value is 0 and
   // each line reads "  0  T": the pick is 1, the triple covers, three signs.
-  // The model, knowing nothing, favours the home side: right on the 1-0.
   void backtestByHand()
   {
     testing::TestSeason s(4, 4);
@@ -260,84 +259,65 @@ private slots:
     s.play(1, h1, a1, 1, 1, 0);
     s.play(1, h2, a2, 1, 0, 0);
     s.setCurrentJornadas("0201");
-    QTemporaryDir dir;
-    const QString path = s.writeTo(dir.path() + '/', "Edato14.txt");
-    QString error;
-    const auto result = backtest(path, 1, &error);
-    QVERIFY2(result, qPrintable(error));
-    QCOMPARE(backtestLines(*result).mid(0, 2),
-             (QStringList{"division 1: partidos 2 local 1 empates 1 acierto 1 cubre 2 signos 6",
-                          QString("division 1 modelo: partidos 2 acierto 1 rps %1")
-                              .arg(std::lround((rankedProbabilityScore(ScoreModel().predict(1, 2), '1') +
-                                                rankedProbabilityScore(ScoreModel().predict(1, 2), 'X')) /
-                                               2 * 10000))}));
-    QCOMPARE(backtestLines(*result).mid(2), (QStringList{"division 2: partidos 0 local 0 empates 0 acierto 0 cubre 0 signos 0",
-                                                          "division 2 modelo: partidos 0 acierto 0 rps 0"}));
+    const auto result = engine::backtestValuation(s.toSeason(), 1);
+    QVERIFY(result);
+    QCOMPARE(result->size(), size_t(2));
+    const engine::ValuationScore &one = result->at(0).score;
+    QCOMPARE(QList<int>({one.matches, one.homeWins, one.draws, one.pickRight, one.covered, one.signs}),
+             QList<int>({2, 1, 1, 1, 2, 6}));
+    QCOMPARE(result->at(1).score.matches, 0);
+    QCOMPARE(result->at(0).curve.size(), size_t(2)); // jornadas 1 and 2, the second with nothing played
   }
 
   // The real 2013/14 season from jornada 6: every match of both divisions.
   void backtestReal()
   {
-    const auto result = backtest(testing::samplePath("Edato14.txt"), 6, nullptr);
+    const auto season = season::readSeasonFile(testing::samplePath("Edato14.txt"), nullptr);
+    QVERIFY(season);
+    const auto result = engine::backtestValuation(*season, 6);
     QVERIFY(result);
-    QCOMPARE(backtestLines(*result),
-             (QStringList{"division 1: partidos 330 local 158 empates 71 acierto 166 cubre 266 signos 717",
-                          "division 1 modelo: partidos 330 acierto 181 rps 2074",
-                          "division 2: partidos 407 local 174 empates 122 acierto 139 cubre 292 signos 886",
-                          "division 2 modelo: partidos 407 acierto 177 rps 2269"}));
-  }
-
-  // The model against "always 1" and against the season's own frequencies,
-  // 1ª División from jornada 6 of each bundled season.
-  void modelBeatsBaselines_data()
-  {
-    QTest::addColumn<QString>("file");
-    QTest::newRow("2012/13") << "Edato13.txt";
-    QTest::newRow("2013/14") << "Edato14.txt";
-    QTest::newRow("2022/23") << "Edato23.txt";
-  }
-
-  void modelBeatsBaselines()
-  {
-    QFETCH(QString, file);
-    const auto s = season::readSeasonFile(testing::samplePath(file), nullptr);
-    QVERIFY(s);
-    std::vector<PlayedMatch> played;
-    for (int h = 1; h <= 20; ++h)
-      for (int a = 1; a <= 20; ++a)
-        if (const QString c = s->cell(1, h, a); c != "....")
-          played.push_back({h, a, c.mid(2, 1).toInt(), c.mid(3, 1).toInt(), c.left(2).toInt()});
-    struct Forecast {
-      MatchProbabilities p;
-      char real;
+    auto line = [](const engine::ValuationScore &v) {
+      return QList<int>({v.matches, v.homeWins, v.draws, v.pickRight, v.covered, v.signs});
     };
-    std::vector<Forecast> forecasts;
-    for (int j = 6; j <= 38; ++j) {
-      const ScoreModel model = ScoreModel::fit(20, played, j);
-      for (const PlayedMatch &m : played)
-        if (m.jornada == j)
-          forecasts.push_back({model.predict(m.home, m.away), m.homeGoals > m.awayGoals    ? '1'
-                                                              : m.homeGoals == m.awayGoals ? 'X'
-                                                                                           : '2'});
+    QCOMPARE(line(result->at(0).score), QList<int>({330, 158, 71, 166, 266, 717}));
+    QCOMPARE(line(result->at(1).score), QList<int>({407, 174, 122, 139, 292, 886}));
+  }
+
+  // The model on a season whose clubs' strengths are known because the test
+  // made them: six clubs, each better than the next, every match won by the
+  // better club by the gap in their ranks (capped at 3), the best at home
+  // also scoring once more. Fitted before the last jornada, the model must
+  // order every pairing as the ranks do, and the likeliest sign of the last
+  // jornada's clear mismatches must be the better club's.
+  void modelOrdersKnownStrengths()
+  {
+    const int n = 6;
+    testing::TestSeason s(n, 4);
+    std::vector<PlayedMatch> played;
+    for (int j = 1; j <= 2 * (n - 1); ++j) {
+      for (int i = 1; i <= n / 2; ++i) {
+        const auto [h, a] = s.fixture(1, j, i);
+        const int gap = std::min(3, std::abs(h - a));
+        const int hg = h < a ? gap + 1 : 0, ag = h < a ? 0 : gap; // team 1 is the best
+        played.push_back({h, a, hg, ag, j});
+      }
     }
-    double home = 0, draw = 0, right = 0, always = 0, rps = 0, baseline = 0;
-    for (const Forecast &f : forecasts) {
-      QVERIFY(std::abs(f.p.home + f.p.draw + f.p.away - 1) < 1e-9);
-      QVERIFY(std::abs(f.p.homeGoals[0] + f.p.homeGoals[1] + f.p.homeGoals[2] + f.p.homeGoals[3] - 1) < 1e-9);
-      home += f.real == '1';
-      draw += f.real == 'X';
-      right += f.p.sign() == f.real;
-      rps += rankedProbabilityScore(f.p, f.real);
+    const ScoreModel model = ScoreModel::fit(n, played, 2 * (n - 1));
+    for (int h = 1; h <= n; ++h) {
+      for (int a = 1; a <= n; ++a) {
+        if (h == a)
+          continue;
+        const MatchProbabilities p = model.predict(h, a);
+        QVERIFY(std::abs(p.home + p.draw + p.away - 1) < 1e-9);
+        QVERIFY(std::abs(p.homeGoals[0] + p.homeGoals[1] + p.homeGoals[2] + p.homeGoals[3] - 1) < 1e-9);
+        if (a + 1 < n) // a weaker away club gives the home club a better chance
+          QVERIFY2(model.predict(h, a + 1).home >= p.home - 1e-12, qPrintable(QString("%1-%2").arg(h).arg(a)));
+      }
     }
-    MatchProbabilities frequencies;
-    frequencies.home = home / forecasts.size();
-    frequencies.draw = draw / forecasts.size();
-    frequencies.away = 1 - frequencies.home - frequencies.draw;
-    for (const Forecast &f : forecasts)
-      baseline += rankedProbabilityScore(frequencies, f.real);
-    always = home;
-    QVERIFY2(right - always >= 0.03 * forecasts.size(), qPrintable(QString("%1 against %2").arg(right).arg(always)));
-    QVERIFY(rps < baseline);
+    // Where the ranks are two or more apart, home advantage cannot turn it.
+    for (const PlayedMatch &m : played)
+      if (m.jornada == 2 * (n - 1) && std::abs(m.home - m.away) >= 2)
+        QCOMPARE(model.predict(m.home, m.away).sign(), m.home < m.away ? '1' : '2');
   }
 
   // The coupon's line rules, on the real season's jornada 20 passed one by one.

@@ -3,7 +3,7 @@
 #include "form/HeadlessForm.h"
 #include "engine/SeasonImport.h"
 #include "engine/ModelBacktest.h"
-#include "form/Backtest.h"
+#include "engine/Reliability.h"
 #include "form/CouponRoad.h"
 #include "engine/Systems.h"
 #include "cli/ViewDump.h"
@@ -322,82 +322,67 @@ CommandLineResult runCheck(const QStringList &args)
 
 namespace {
 
-// The model's part of a valuation backtest replaced by the model with the
-// season's past (the valuation's own lines stay as they are).
-void takeModel(std::vector<forecast::DivisionBacktest> &valuation, const engine::SeasonModelBacktest &model)
+QString valuationLine(const QString &head, const engine::ValuationScore &v)
 {
-  for (forecast::DivisionBacktest &d : valuation) {
-    d.model = {};
-    for (const engine::DivisionModelBacktest &m : model.divisions) {
-      if (m.division == d.division)
-        d.model = {m.tally.matches, m.tally.right, m.tally.rankedProbabilityScore};
-    }
+  return QStringLiteral("%1: partidos %2 local %3 empates %4 acierto %5 cubre %6 signos %7")
+      .arg(head)
+      .arg(v.matches)
+      .arg(v.homeWins)
+      .arg(v.draws)
+      .arg(v.pickRight)
+      .arg(v.covered)
+      .arg(v.signs);
+}
+
+QString modelLine(const QString &head, const engine::ModelTally &m)
+{
+  const long rps = m.matches ? std::lround(m.rankedProbabilityScore / m.matches * 10000) : 0;
+  return QStringLiteral("%1 modelo: partidos %2 acierto %3 rps %4").arg(head).arg(m.matches).arg(m.right).arg(rps);
+}
+
+// A season's lines: per division the valuation's and the model's (with the
+// season's past), then where that past came from.
+QStringList seasonLines(const engine::SeasonReliability &s)
+{
+  QStringList lines;
+  for (const engine::DivisionValuationBacktest &d : s.valuation) {
+    const QString head = QStringLiteral("division %1").arg(d.division);
+    lines << valuationLine(head, d.score);
+    engine::ModelTally m;
+    for (const engine::DivisionModelBacktest &md : s.model)
+      if (md.division == d.division)
+        m = md.tally;
+    lines << modelLine(head, m);
   }
+  lines << QStringLiteral("modelo previa: ") + (s.previousFile.isEmpty() ? QStringLiteral("ninguna") : s.previousFile);
+  return lines;
 }
 
-// One season's lines: the valuation's, then the model's with the season's
-// past, then where that past came from. Nothing, with error set, when the
-// season cannot be read.
-std::optional<std::vector<forecast::DivisionBacktest>> seasonBacktest(const QString &file, int from,
-                                                                        const engine::SeasonModelBacktest &model,
-                                                                        QStringList &lines, QString *error)
+// The lines of each season, then, over several, the totals of each division.
+CommandLineResult runSeasonsBacktest(const QStringList &files, int from, bool totals)
 {
-  *error = model.error;
-  auto result = error->isEmpty() ? forecast::backtest(file, from, error) : std::nullopt;
+  std::vector<engine::SeasonSource> sources;
+  for (const QString &f : files)
+    sources.push_back({f, std::nullopt});
+  const std::optional<engine::Reliability> result = engine::reliability(sources, from);
   if (!result)
-    return std::nullopt;
-  takeModel(*result, model);
-  lines += forecast::backtestLines(*result);
-  lines << QStringLiteral("modelo previa: ") +
-               (model.previousFile.isEmpty() ? QStringLiteral("ninguna") : model.previousFile);
-  return result;
-}
-
-// The lines of each season, then the totals of each division over them.
-CommandLineResult runSeasonsBacktest(const QStringList &files, int from)
-{
-  const std::optional<engine::SeasonsModelBacktest> model = engine::backtestSeasons(files, from);
-  if (!model || model->seasons.size() != static_cast<size_t>(files.size()))
     return failure(2, QStringLiteral("No se pudo repasar las temporadas.\n"));
   CommandLineResult r;
-  std::array<forecast::ValuationScore, 2> valuation{};
   std::array<bool, 2> seen{};
-  for (int i = 0; i < files.size(); ++i) {
-    QString error;
-    const auto result = seasonBacktest(files[i], from, model->seasons[i], r.lines, &error);
-    if (!result)
-      return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(files[i], error));
-    for (const forecast::DivisionBacktest &d : *result) {
-      if (d.division < 1 || d.division > 2)
-        continue;
-      forecast::ValuationScore &v = valuation[d.division - 1];
-      v.matches += d.valuation.matches;
-      v.homeWins += d.valuation.homeWins;
-      v.draws += d.valuation.draws;
-      v.pickRight += d.valuation.pickRight;
-      v.covered += d.valuation.covered;
-      v.signs += d.valuation.signs;
-      seen[d.division - 1] = true;
-    }
+  for (size_t i = 0; i < result->seasons.size(); ++i) {
+    const engine::SeasonReliability &s = result->seasons[i];
+    if (!s.error.isEmpty())
+      return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(files[static_cast<int>(i)], s.error));
+    r.lines += seasonLines(s);
+    for (const engine::DivisionValuationBacktest &d : s.valuation)
+      seen[static_cast<size_t>(d.division - 1)] = true;
   }
-  for (int d = 1; d <= 2; ++d) {
-    if (!seen[d - 1])
+  for (int d = 1; d <= 2 && totals; ++d) {
+    if (!seen[static_cast<size_t>(d - 1)])
       continue;
-    const forecast::ValuationScore &v = valuation[d - 1];
-    const engine::ModelTally &m = model->pooled[d - 1].tally;
-    r.lines << QStringLiteral("total division %1: partidos %2 local %3 empates %4 acierto %5 cubre %6 signos %7")
-                   .arg(d)
-                   .arg(v.matches)
-                   .arg(v.homeWins)
-                   .arg(v.draws)
-                   .arg(v.pickRight)
-                   .arg(v.covered)
-                   .arg(v.signs);
-    r.lines << QStringLiteral("total division %1 modelo: partidos %2 acierto %3 rps %4")
-                   .arg(d)
-                   .arg(m.matches)
-                   .arg(m.right)
-                   .arg(m.matches ? std::lround(m.rankedProbabilityScore / m.matches * 10000) : 0);
+    const QString head = QStringLiteral("total division %1").arg(d);
+    r.lines << valuationLine(head, result->pooledValuation[static_cast<size_t>(d - 1)]);
+    r.lines << modelLine(head, result->pooledModel[static_cast<size_t>(d - 1)].tally);
   }
   return r;
 }
@@ -422,22 +407,16 @@ CommandLineResult runSeasonsBacktestCommand(const QStringList &args)
   }
   if (files.isEmpty())
     return failure(1, QStringLiteral("Uso: vaticor-cli backtest-temporadas ARCHIVO... [--desde J]\n"));
-  return runSeasonsBacktest(files, from);
+  return runSeasonsBacktest(files, from, true);
 }
 
 } // namespace
 
-// vaticor-cli ARCHIVO backtest [--desde J]: the valuation as it always was,
-// the model with the season before beside the file.
+// vaticor-cli ARCHIVO backtest [--desde J]: the valuation, and the model
+// with the season before beside the file.
 CommandLineResult runBacktest(const QString &file, std::optional<int> from)
 {
-  const int first = from.value_or(6);
-  const std::optional<engine::SeasonsModelBacktest> model = engine::backtestSeasons(QStringList{file}, first);
-  CommandLineResult r;
-  QString error;
-  if (!model || model->seasons.empty() || !seasonBacktest(file, first, model->seasons.front(), r.lines, &error))
-    return failure(2, QStringLiteral("Error al cargar %1: %2\n").arg(file, error));
-  return r;
+  return runSeasonsBacktest({file}, from.value_or(6), false);
 }
 
 CommandLineResult runCommandLine(const QStringList &args)

@@ -214,7 +214,7 @@ void MainWindow::buildMenus()
     windows->add(QStringLiteral("fiabilidad"), [this] {
       // The backtest runs once the window is up, its progress on the bar; a
       // season that cannot be backtested shows why.
-      ReliabilityDialog dialog(form_.seasonFilePath, this);
+      ReliabilityDialog dialog(form_, this);
       QTimer::singleShot(0, &dialog, [&dialog] { dialog.run(); });
       dialog.exec();
     });

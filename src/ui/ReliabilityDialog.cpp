@@ -4,150 +4,363 @@
 
 #include "text/TextRules.h"
 
-#include <QApplication>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QThread>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
 
 namespace {
 
-QString percent(int part, int whole)
+QString percent(double part, double whole, int decimals = 1)
 {
-  return whole ? text::spanishDecimal(100.0 * part / whole, 1) + u'%' : QStringLiteral("-");
+  return whole > 0 ? text::spanishDecimal(100.0 * part / whole, decimals) + u'%' : QStringLiteral("-");
+}
+
+QString decimal(double value, double whole, int decimals)
+{
+  return whole > 0 ? text::spanishDecimal(value / whole, decimals) : QStringLiteral("-");
+}
+
+// "Edato14.txt": "2013/14".
+QString seasonName(const QString &file)
+{
+  const int digits = QFileInfo(file).completeBaseName().mid(5).toInt();
+  const int end = digits > 90 ? 1900 + digits : 2000 + digits;
+  return QStringLiteral("%1/%2").arg(end - 1).arg(text::fmt(digits, QStringLiteral("00")));
 }
 
 } // namespace
 
-HitRateChart::HitRateChart(QWidget *parent) : QWidget(parent)
+LineChart::LineChart(QWidget *parent) : QWidget(parent)
 {
-  setMinimumSize(420, 260);
+  setMinimumSize(300, 220);
 }
 
-void HitRateChart::setCurve(const std::vector<forecast::BacktestPoint> &curve, const QString &title)
+void LineChart::setChart(const QString &title, std::vector<Series> series, double yLow, double yHigh, double yStep,
+                         const QStringList &xLabels, bool percent)
 {
-  curve_ = curve;
   title_ = title;
+  series_ = std::move(series);
+  low_ = yLow, high_ = yHigh, step_ = yStep;
+  xLabels_ = xLabels;
+  percent_ = percent;
   update();
 }
 
-void HitRateChart::paintEvent(QPaintEvent *)
+void LineChart::paintEvent(QPaintEvent *)
 {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.fillRect(rect(), Qt::white);
-  const QRect area = rect().adjusted(48, 28, -16, -34);
+  const QRect area = rect().adjusted(52, 46, -14, -38); // the legend stands between the title and the lines
   p.setPen(Qt::black);
   p.drawText(QRect(0, 4, width(), 20), Qt::AlignHCenter, title_);
-  p.setPen(QColor(200, 200, 200));
-  // Hit rate from 30% to 70%, a line each 10%.
-  for (int pct = 30; pct <= 70; pct += 10) {
-    const int y = area.bottom() - (pct - 30) * area.height() / 40;
-    p.drawLine(area.left(), y, area.right(), y);
-    p.drawText(QRect(0, y - 8, 44, 16), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1%").arg(pct));
-  }
-  if (curve_.empty())
+  if (high_ <= low_ || step_ <= 0)
     return;
-  const int first = curve_.front().jornada, last = curve_.back().jornada;
-  auto x = [&](int j) { return area.left() + (last > first ? (j - first) * area.width() / (last - first) : 0); };
-  auto y = [&](double rate) {
-    return area.bottom() - std::clamp(rate * 100 - 30, 0.0, 40.0) * area.height() / 40;
-  };
-  p.setPen(Qt::black);
-  p.drawText(QRect(area.left(), area.bottom() + 4, area.width(), 16), Qt::AlignLeft,
-             QStringLiteral("jornada %1").arg(first));
-  p.drawText(QRect(area.left(), area.bottom() + 4, area.width(), 16), Qt::AlignRight,
-             QStringLiteral("jornada %1").arg(last));
-  const struct {
-    QColor colour;
-    int forecast::BacktestPoint::*right;
-    QString name;
-  } lines[3] = {{QColor(0, 90, 200), &forecast::BacktestPoint::valuation, QStringLiteral("Valoración")},
-                {QColor(200, 40, 40), &forecast::BacktestPoint::model, QStringLiteral("Modelo")},
-                {QColor(120, 120, 120), &forecast::BacktestPoint::alwaysHome, QStringLiteral("Siempre 1")}};
-  int legend = area.left() + 6;
-  for (const auto &line : lines) {
-    QPainterPath path;
-    bool started = false;
-    for (const forecast::BacktestPoint &point : curve_) {
-      if (point.matches == 0)
-        continue;
-      const QPointF at(x(point.jornada), y(double(point.*line.right) / point.matches));
-      started ? path.lineTo(at) : path.moveTo(at);
-      started = true;
+  auto yOf = [&](double v) { return area.bottom() - (std::clamp(v, low_, high_) - low_) * area.height() / (high_ - low_); };
+  p.setPen(QColor(210, 210, 210));
+  for (double v = low_; v <= high_ + 1e-9; v += step_) {
+    const int y = qRound(yOf(v));
+    p.drawLine(area.left(), y, area.right(), y);
+    const QString label = percent_ ? QString::number(qRound(v * 100)) + u'%' : text::spanishDecimal(v, 3);
+    p.drawText(QRect(0, y - 8, 48, 16), Qt::AlignRight | Qt::AlignVCenter, label);
+  }
+  double xLow = 0, xHigh = 1;
+  bool any = false;
+  for (const Series &s : series_) {
+    for (const QPointF &pt : s.points) {
+      xLow = any ? std::min(xLow, pt.x()) : pt.x();
+      xHigh = any ? std::max(xHigh, pt.x()) : pt.x();
+      any = true;
     }
-    p.setPen(QPen(line.colour, 2));
+  }
+  if (!any)
+    return;
+  if (xHigh <= xLow)
+    xHigh = xLow + 1;
+  auto xOf = [&](double v) { return area.left() + (v - xLow) * area.width() / (xHigh - xLow); };
+  p.setPen(Qt::black);
+  if (!series_.empty()) {
+    const std::vector<QPointF> &first = series_.front().points;
+    for (size_t i = 0; i < first.size() && i < static_cast<size_t>(xLabels_.size()); ++i)
+      p.drawText(QRectF(xOf(first[i].x()) - 30, area.bottom() + 4, 60, 16), Qt::AlignHCenter, xLabels_[static_cast<int>(i)]);
+  }
+  int legend = area.left() + 6;
+  for (const Series &s : series_) {
+    QPainterPath path;
+    for (size_t i = 0; i < s.points.size(); ++i) {
+      const QPointF at(xOf(s.points[i].x()), yOf(s.points[i].y()));
+      i == 0 ? path.moveTo(at) : path.lineTo(at);
+    }
+    p.setPen(QPen(s.colour, 2));
     p.drawPath(path);
-    p.drawLine(legend, area.top() + 8, legend + 18, area.top() + 8);
-    p.drawText(legend + 22, area.top() + 12, line.name);
-    legend += 110;
+    for (const QPointF &pt : s.points)
+      p.drawEllipse(QPointF(xOf(pt.x()), yOf(pt.y())), 2.5, 2.5);
+    p.drawLine(legend, 32, legend + 18, 32);
+    p.setPen(Qt::black);
+    p.drawText(legend + 22, 36, s.name);
+    legend += 30 + p.fontMetrics().horizontalAdvance(s.name);
   }
 }
 
-ReliabilityDialog::ReliabilityDialog(const QString &seasonPath, QWidget *parent) : QDialog(parent), seasonPath_(seasonPath)
+ReliabilityDialog::ReliabilityDialog(vaticor::Qmodelop &form, QWidget *parent) : QDialog(parent)
 {
   setObjectName(QStringLiteral("fiabilidad"));
   setWindowTitle(QStringLiteral("Fiabilidad de la valoración y del modelo - Vaticor"));
   setModal(true);
+  // Every season of the folders the program keeps them in; the one loaded as
+  // it stands in memory, with the results typed in and not yet saved.
+  QStringList files = engine::seasonFiles(form.workDir);
+  if (form.programDir != form.workDir) {
+    for (const QString &bundled : engine::seasonFiles(form.programDir)) {
+      const QString name = QFileInfo(bundled).fileName();
+      if (std::none_of(files.begin(), files.end(), [&](const QString &f) { return QFileInfo(f).fileName() == name; }))
+        files << bundled;
+    }
+  }
+  loadedFile_ = QFileInfo(form.seasonFilePath).fileName();
+  bool loadedListed = false;
+  for (const QString &f : files) {
+    const bool loaded = !form.seasonFilePath.isEmpty() && QFileInfo(f).fileName() == loadedFile_;
+    loadedListed = loadedListed || loaded;
+    sources_.push_back({loaded ? form.seasonFilePath : f, loaded ? std::optional(form.season) : std::nullopt});
+  }
+  if (!loadedListed && !form.seasonFilePath.isEmpty())
+    sources_.push_back({form.seasonFilePath, form.season});
+  std::sort(sources_.begin(), sources_.end(), [](const engine::SeasonSource &a, const engine::SeasonSource &b) {
+    return seasonName(a.path) < seasonName(b.path);
+  });
+
   auto *layout = new QVBoxLayout(this);
+  auto *top = new QHBoxLayout;
   progress = new QProgressBar;
-  progress->setFormat(QStringLiteral("Calculando la jornada %v de %m..."));
-  layout->addWidget(progress);
+  progress->setFormat(QStringLiteral("Repasando las temporadas: jornada %v de %m..."));
+  top->addWidget(progress, 1);
+  cancel = new QPushButton(QStringLiteral("Cancelar"));
+  top->addWidget(cancel);
+  layout->addLayout(top);
   figures = new QLabel;
   figures->setFont(fixedFont(9));
   figures->setTextFormat(Qt::PlainText);
   layout->addWidget(figures);
-  auto *row = new QHBoxLayout;
-  for (HitRateChart *&chart : charts) {
-    chart = new HitRateChart;
-    row->addWidget(chart);
-  }
-  layout->addLayout(row, 1);
+  table = new QTableWidget;
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->verticalHeader()->hide();
+  layout->addWidget(table, 1);
+  auto *charts = new QHBoxLayout;
+  hitRate = new LineChart;
+  seasonsRps = new LineChart;
+  calibration = new LineChart;
+  for (LineChart *c : {hitRate, seasonsRps, calibration})
+    charts->addWidget(c);
+  layout->addLayout(charts, 1);
   auto *close = new QPushButton(QStringLiteral("Cerrar"));
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, [this] {
+    if (work_)
+      work_->cancelled = true;
+    cancel->setEnabled(false);
+    progress->setFormat(QStringLiteral("Cancelando..."));
+  });
   layout->addWidget(close, 0, Qt::AlignRight);
-  resize(940, 520);
+  resize(1200, 720);
 }
 
-bool ReliabilityDialog::run()
+ReliabilityDialog::~ReliabilityDialog()
 {
-  QString error;
-  const auto result = forecast::backtest(seasonPath_, 6, &error, [this](int done, int total) {
-    progress->setMaximum(std::max(total, 1));
-    progress->setValue(done);
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    return true;
-  });
-  progress->hide();
-  if (!result) {
-    figures->setText(error);
-    return false;
+  if (thread_) {
+    work_->cancelled = true;
+    thread_->wait();
   }
-  QStringList lines = {QStringLiteral("Desde la jornada 6, cada jornada pronosticada con los resultados anteriores:"),
-                       QString()};
-  int chart = 0;
-  for (const forecast::DivisionBacktest &d : *result) {
-    const forecast::ValuationScore &v = d.valuation;
-    lines << QStringLiteral("%1ª División: %2 partidos").arg(d.division).arg(v.matches);
-    lines << QStringLiteral("  Valoración: signo simple acertado %1, el signo cubre el resultado %2, %3 signos por partido")
-                 .arg(percent(v.pickRight, v.matches), percent(v.covered, v.matches))
-                 .arg(v.matches ? text::spanishDecimal(double(v.signs) / v.matches, 2) : QStringLiteral("-"));
-    lines << QStringLiteral("  Modelo:     signo más probable acertado %1, RPS %2")
-                 .arg(percent(d.model.right, d.model.matches))
-                 .arg(d.model.matches ? text::spanishDecimal(d.model.rankedProbabilityScore / d.model.matches, 4)
-                                      : QStringLiteral("-"));
-    lines << QStringLiteral("  Siempre 1:  acertado %1").arg(percent(v.homeWins, v.matches));
-    if (chart < 2)
-      charts[chart++]->setCurve(d.curve, QStringLiteral("%1ª División: aciertos acumulados").arg(d.division));
+}
+
+bool ReliabilityDialog::running() const
+{
+  return thread_ && thread_->isRunning();
+}
+
+void ReliabilityDialog::run()
+{
+  if (thread_)
+    return;
+  if (sources_.empty()) {
+    progress->hide();
+    cancel->hide();
+    figures->setText(QStringLiteral("No hay temporadas que repasar: cargue o importe una temporada."));
+    return;
+  }
+  work_ = std::make_shared<Work>();
+  std::shared_ptr<Work> work = work_;
+  std::vector<engine::SeasonSource> sources = sources_;
+  QProgressBar *bar = progress;
+  thread_ = QThread::create([work, sources, bar] {
+    work->result = engine::reliability(sources, 6, [work, bar](int done, int total) {
+      // Told on the window's thread; dropped if the window has gone.
+      QMetaObject::invokeMethod(
+          bar,
+          [bar, done, total] {
+            bar->setMaximum(std::max(total, 1));
+            bar->setValue(done);
+          },
+          Qt::QueuedConnection);
+      return !work->cancelled;
+    });
+  });
+  connect(thread_, &QThread::finished, this, [this] {
+    thread_->deleteLater();
+    thread_ = nullptr;
+    progress->hide();
+    cancel->hide();
+    if (!work_->result) {
+      figures->setText(QStringLiteral("Repaso cancelado."));
+      return;
+    }
+    show(*work_->result);
+  });
+  thread_->start();
+}
+
+void ReliabilityDialog::show(const engine::Reliability &r)
+{
+  // The season loaded, in words, and the pooled lines.
+  QStringList lines;
+  for (const engine::SeasonReliability &s : r.seasons) {
+    if (s.file != loadedFile_)
+      continue;
+    lines << QStringLiteral("Temporada %1, desde la jornada 6, cada jornada pronosticada con los resultados "
+                            "anteriores (modelo con la temporada anterior: %2):")
+                 .arg(seasonName(s.file), s.previousFile.isEmpty() ? QStringLiteral("no hay") : s.previousFile);
+    for (const engine::DivisionValuationBacktest &d : s.valuation) {
+      const engine::ValuationScore &v = d.score;
+      engine::ModelTally m;
+      for (const engine::DivisionModelBacktest &md : s.model)
+        if (md.division == d.division)
+          m = md.tally;
+      lines << QStringLiteral("%1ª División: %2 partidos").arg(d.division).arg(v.matches);
+      lines << QStringLiteral("  Valoración: signo simple acertado %1, el signo cubre el resultado %2, %3 signos por "
+                              "partido")
+                   .arg(percent(v.pickRight, v.matches), percent(v.covered, v.matches), decimal(v.signs, v.matches, 2));
+      lines << QStringLiteral("  Modelo:     signo más probable acertado %1, RPS %2")
+                   .arg(percent(m.right, m.matches), decimal(m.rankedProbabilityScore, m.matches, 4));
+      lines << QStringLiteral("  Siempre 1:  acertado %1, RPS %2")
+                   .arg(percent(v.homeWins, v.matches), decimal(m.alwaysHomeScore, m.matches, 4));
+      std::vector<QPointF> valuation, model, home;
+      for (const engine::ValuationPoint &pt : d.curve)
+        if (pt.matches)
+          valuation.push_back({double(pt.jornada), double(pt.right) / pt.matches}),
+              home.push_back({double(pt.jornada), double(pt.homeWins) / pt.matches});
+      for (const engine::DivisionModelBacktest &md : s.model)
+        if (md.division == d.division)
+          for (const engine::ModelPoint &pt : md.curve)
+            if (pt.matches)
+              model.push_back({double(pt.jornada), double(pt.right) / pt.matches});
+      if (d.division == 1)
+        hitRate->setChart(QStringLiteral("1ª División %1: aciertos acumulados").arg(seasonName(s.file)),
+                          {{QStringLiteral("Valoración"), QColor(0, 90, 200), valuation},
+                           {QStringLiteral("Modelo"), QColor(200, 40, 40), model},
+                           {QStringLiteral("Siempre 1"), QColor(120, 120, 120), home}},
+                          0.3, 0.7, 0.1);
+    }
+  }
+  lines << QString();
+  for (int d = 1; d <= 2; ++d) {
+    const engine::ValuationScore &v = r.pooledValuation[static_cast<size_t>(d - 1)];
+    const engine::ModelTally &m = r.pooledModel[static_cast<size_t>(d - 1)].tally;
+    if (v.matches == 0 && m.matches == 0)
+      continue;
+    lines << QStringLiteral("Todas las temporadas, %1ª División: valoración %2, modelo %3 (RPS %4), siempre 1 %5 (RPS %6)")
+                 .arg(d)
+                 .arg(percent(v.pickRight, v.matches), percent(m.right, m.matches),
+                      decimal(m.rankedProbabilityScore, m.matches, 4), percent(m.homeWins, m.matches),
+                      decimal(m.alwaysHomeScore, m.matches, 4));
   }
   figures->setText(lines.join(u'\n'));
-  return true;
+
+  // The table: a line per season and division, then the pooled ones.
+  const QStringList headings = {QStringLiteral("Temporada"), QStringLiteral("Div."), QStringLiteral("Partidos"),
+                                QStringLiteral("Valoración acierto"), QStringLiteral("Cubre"),
+                                QStringLiteral("Signos/partido"), QStringLiteral("Modelo acierto"),
+                                QStringLiteral("RPS modelo"), QStringLiteral("Siempre 1"), QStringLiteral("RPS siempre 1"),
+                                QStringLiteral("Temporada previa")};
+  table->clear();
+  table->setColumnCount(headings.size());
+  table->setHorizontalHeaderLabels(headings);
+  table->setRowCount(0);
+  auto addRow = [&](const QString &season, int division, const engine::ValuationScore &v, const engine::ModelTally &m,
+                    const QString &previous) {
+    const int row = table->rowCount();
+    table->insertRow(row);
+    const QStringList cells = {season,
+                               QStringLiteral("%1ª").arg(division),
+                               QString::number(std::max(v.matches, m.matches)),
+                               percent(v.pickRight, v.matches),
+                               percent(v.covered, v.matches),
+                               decimal(v.signs, v.matches, 2),
+                               percent(m.right, m.matches),
+                               decimal(m.rankedProbabilityScore, m.matches, 4),
+                               percent(m.homeWins, m.matches),
+                               decimal(m.alwaysHomeScore, m.matches, 4),
+                               previous};
+    for (int c = 0; c < cells.size(); ++c)
+      table->setItem(row, c, new QTableWidgetItem(cells[c]));
+  };
+  std::array<std::vector<QPointF>, 2> rpsModel, rpsHome;
+  QStringList seasonLabels;
+  int x = 0;
+  for (const engine::SeasonReliability &s : r.seasons) {
+    if (!s.error.isEmpty()) {
+      const int row = table->rowCount();
+      table->insertRow(row);
+      table->setItem(row, 0, new QTableWidgetItem(seasonName(s.file)));
+      table->setItem(row, 10, new QTableWidgetItem(s.error.section(u'\n', 0, 0)));
+      continue;
+    }
+    seasonLabels << seasonName(s.file).right(5);
+    for (const engine::DivisionModelBacktest &m : s.model) {
+      engine::ValuationScore v;
+      for (const engine::DivisionValuationBacktest &d : s.valuation)
+        if (d.division == m.division)
+          v = d.score;
+      addRow(seasonName(s.file), m.division, v, m.tally, s.previousFile);
+      if (m.tally.matches) {
+        rpsModel[static_cast<size_t>(m.division - 1)].push_back({double(x), m.tally.rankedProbabilityScore / m.tally.matches});
+        rpsHome[static_cast<size_t>(m.division - 1)].push_back({double(x), m.tally.alwaysHomeScore / m.tally.matches});
+      }
+    }
+    ++x;
+  }
+  for (int d = 1; d <= 2; ++d)
+    if (r.pooledModel[static_cast<size_t>(d - 1)].tally.matches)
+      addRow(QStringLiteral("Todas"), d, r.pooledValuation[static_cast<size_t>(d - 1)],
+             r.pooledModel[static_cast<size_t>(d - 1)].tally, QString());
+  table->resizeColumnsToContents();
+  seasonsRps->setChart(QStringLiteral("RPS del modelo por temporada (menor es mejor)"),
+                       {{QStringLiteral("1ª"), QColor(200, 40, 40), rpsModel[0]},
+                        {QStringLiteral("2ª"), QColor(0, 90, 200), rpsModel[1]}},
+                       0.18, 0.24, 0.01, seasonLabels, false);
+  // Predicted chance against how often it happened, by deciles, both divisions.
+  std::vector<QPointF> diagonal = {{0.0, 0.0}, {1.0, 1.0}};
+  std::array<std::vector<QPointF>, 2> calibrated;
+  for (int d = 0; d < 2; ++d)
+    for (const engine::CalibrationBin &b : r.pooledModel[static_cast<size_t>(d)].calibration)
+      if (b.chances >= 20)
+        calibrated[static_cast<size_t>(d)].push_back({b.predicted / b.chances, double(b.happened) / b.chances});
+  calibration->setChart(QStringLiteral("Calibración: probabilidad dada y frecuencia real"),
+                        {{QStringLiteral("ideal"), QColor(170, 170, 170), diagonal},
+                         {QStringLiteral("1ª"), QColor(200, 40, 40), calibrated[0]},
+                         {QStringLiteral("2ª"), QColor(0, 90, 200), calibrated[1]}},
+                        0.0, 1.0, 0.2);
 }
 
 } // namespace ui
