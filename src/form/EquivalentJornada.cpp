@@ -1,6 +1,7 @@
 // The jornada of the other round that matches the one shown, with the stored
 // results of its pairings.
 #include "form/Qmodelop.h"
+#include "engine/Jornadas.h"
 #include "text/TextRules.h"
 
 using text::fmt;
@@ -16,21 +17,21 @@ void Qmodelop::Command3_Click()
     list->clear();
   }
   const int n = teamCount();
-  const int equivalent = jornada <= n - 1 ? jornada + n - 1 : jornada - (n - 1);
-  buildFixture(equivalent);
+  const int equivalent = engine::equivalentJornada(n, jornada);
   List7.addItem(fmt(division == 1 ? QStringLiteral("1ª DIVISIÓN") : QStringLiteral("2ª DIVISIÓN"),
                     QStringLiteral("@@@@@@@@@@@@ Jorn=")));
   List8.addItem(fmt(equivalent, QStringLiteral("@@")));
   List7.addItem(QString());
   List8.addItem(QString());
+  // Names as the division's list of names holds them; a calendar slot
+  // without either club ends the list.
   auto nameOf = [&](int team) { return mid(teamNameList, (team - 1) * 6 + 1, 5); };
-  for (int i = 1; i <= n / 2; ++i) {
-    const QString key = fmt(homeTeam[i], QStringLiteral("00")) + fmt(awayTeam[i], QStringLiteral("00"));
-    lookUpResult(key);
-    if (key == QStringLiteral("0000"))
+  int i = 0;
+  for (const engine::MatchResult &m : engine::jornadaResults(season, division, equivalent)) {
+    if (m.home == 0 && m.away == 0)
       break;
-    List7.addItem(fmt(i, QStringLiteral("@@ ")) + nameOf(homeTeam[i]) + u'-' + nameOf(awayTeam[i]));
-    List8.addItem(fmt(lookupGoals, QStringLiteral("@@")));
+    List7.addItem(fmt(++i, QStringLiteral("@@ ")) + nameOf(m.home) + u'-' + nameOf(m.away));
+    List8.addItem(fmt(m.goals, QStringLiteral("@@")));
   }
 }
 

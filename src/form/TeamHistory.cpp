@@ -1,6 +1,7 @@
 // Six teams at a time, every match each has played up to the jornada in the
 // box, the matches it did not lose highlighted.
 #include "form/Qmodelop.h"
+#include "engine/TeamHistory.h"
 #include "text/TextRules.h"
 
 using text::fmt;
@@ -53,30 +54,14 @@ void Qmodelop::Command9_Click()
                        fmt(safeTeamName(t), QStringLiteral("-@@@@@")) + fmt(QStringLiteral("Cs Fu"), QStringLiteral("@@@@@@ "));
     if (t < 1)
       continue;
-    for (int jj = 1; jj <= j; ++jj) {
-      // The jornada's matches in the order of the results matrix; one typed in
-      // without a result ends the search.
-      const std::vector<season::PlayedCell> &played = season.playedInJornada(division, jj);
-      for (size_t m = 0; m < played.size() && m < static_cast<size_t>(n / 2); ++m) {
-        const season::PlayedCell &c = played[m];
-        const QString goals = right(c.cell, 2);
-        if (goals == QStringLiteral(".."))
-          break;
-        if (c.home != t && c.away != t)
-          continue;
-        const int hg = text::ival(goals.left(1));
-        const int ag = text::ival(goals.right(1));
-        if (c.home == t) {
-          list.addItem(fmt(jj, QStringLiteral("@@")) + fmt(QStringLiteral("C"), QStringLiteral("@@-")) +
-                       fmt(safeTeamName(c.away), QStringLiteral("@@@@@- ")) + fmt(goals, QStringLiteral("@@")));
-          list.setSelected(list.count() - 1, hg >= ag);
-        } else {
-          list.addItem(fmt(jj, QStringLiteral("@@")) + fmt(safeTeamName(c.home), QStringLiteral(" @@@@@")) +
-                       QStringLiteral(" -V--") + fmt(goals, QStringLiteral(" @@")));
-          list.setSelected(list.count() - 1, hg <= ag);
-        }
-        break;
-      }
+    for (const engine::HistoryEntry &e : engine::teamHistory(season, division, t, j)) {
+      if (e.atHome)
+        list.addItem(fmt(e.jornada, QStringLiteral("@@")) + fmt(QStringLiteral("C"), QStringLiteral("@@-")) +
+                     fmt(safeTeamName(e.opponent), QStringLiteral("@@@@@- ")) + fmt(e.goals, QStringLiteral("@@")));
+      else
+        list.addItem(fmt(e.jornada, QStringLiteral("@@")) + fmt(safeTeamName(e.opponent), QStringLiteral(" @@@@@")) +
+                     QStringLiteral(" -V--") + fmt(e.goals, QStringLiteral(" @@")));
+      list.setSelected(list.count() - 1, e.notLost);
     }
   }
   historyBusy = false;

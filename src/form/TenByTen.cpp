@@ -1,6 +1,7 @@
 // Ten jornadas at a time, each as its fixture with the scores and signs: the
 // five latest in the top row of lists, the five before them below.
 #include "form/Qmodelop.h"
+#include "engine/Jornadas.h"
 #include "text/TextRules.h"
 
 using text::fmt;
@@ -36,8 +37,7 @@ void Qmodelop::Command8_Click()
   for (int t = 1; t <= n; ++t)
     teamName[t] = nameOf(t);
   const int last = tenBlockEnd >= 1 && tenBlockEnd <= jornada ? tenBlockEnd : jornada;
-  for (int j = last; j >= 1 && j > last - 10; --j) {
-    buildFixture(j);
+  for (int j : engine::tenJornadas(last)) {
     // The latest five ascending in lists 0..4, the five before them in 5..9.
     const int back = last - j;
     const int k = back <= 4 ? 4 - back : 14 - back;
@@ -47,12 +47,11 @@ void Qmodelop::Command8_Click()
     List11[k].addItem(QStringLiteral("  "));
     List11[k].addItem(QStringLiteral("Res."));
     List11[k].addItem(QString(9, u'-'));
-    for (int i = 1; i <= n / 2; ++i) {
-      lookUpResult(fmt(homeTeam[i], QStringLiteral("00")) + fmt(awayTeam[i], QStringLiteral("00")));
-      resultSign(lookupGoals);
-      List10[k].addItem(fmt(i, QStringLiteral("@@ ")) + fmt(safeTeamName(homeTeam[i]), QStringLiteral("@@@@@")) +
-                        fmt(safeTeamName(awayTeam[i]), QStringLiteral("-@@@@@")));
-      List11[k].addItem(fmt(lookupGoals, QStringLiteral("@@ ")) + signChar);
+    int i = 0;
+    for (const engine::MatchResult &m : engine::jornadaResults(season, division, j)) {
+      List10[k].addItem(fmt(++i, QStringLiteral("@@ ")) + fmt(nameOf(m.home), QStringLiteral("@@@@@")) +
+                        fmt(nameOf(m.away), QStringLiteral("-@@@@@")));
+      List11[k].addItem(fmt(m.goals, QStringLiteral("@@ ")) + m.sign);
     }
   }
 }
