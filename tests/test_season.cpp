@@ -288,7 +288,7 @@ private slots:
     Qmodelop &q = *f.form;
     q.Form_Load();
     QVERIFY(f.scripted.fileDialog.titles.isEmpty());
-    QCOMPARE(q.transferMode, int16_t(0));
+    QVERIFY(!q.loadTodaysSeason);
     QVERIFY(!q.endRequested);
     QCOMPARE(f.scripted.messages.shown.size(), expected.isEmpty() ? 1 : 0);
     QCOMPARE(q.loadedFileName, expected.isEmpty() ? QString() : f.folder() + expected);

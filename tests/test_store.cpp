@@ -202,7 +202,8 @@ private slots:
     QCOMPARE(record[17], QString("\"01") + QString(18, ' ') + "\"");
     // Built, not yet rebuilt: no counts under the other thresholds after the "/".
     QCOMPARE(record[65], QString("\"01 VALLA-GRANA=01-2|  5  T| 774/\""));
-    QCOMPARE(readAll(f.folder() + "ipaso.itt"), readAll(f.folder() + "eprono14.txt"));
+    // Rewritten in place through a temporary file of its own, nothing left beside it.
+    QVERIFY(!QFileInfo::exists(f.folder() + "ipaso.itt"));
     // Row 5 of the table: VALLA-GRANA (valuation 5, a 2) sits in column 5\2 + 26.
     QCOMPARE(f.form->tablac.text(5, 0), QString("5"));
     QVERIFY(f.form->tablac.text(5, 28).contains('2'));
@@ -210,17 +211,19 @@ private slots:
     QCOMPARE(f.form->tablacs.text(1, 0) + f.form->tablacs.text(2, 0) + f.form->tablacs.text(3, 0), QString("1X2"));
   }
 
-  // The temporary file cannot be written: the record stays as it was.
+  // The disk fills up while the record is rewritten: it stays as it was.
   void valuationRecordWriteFailure()
   {
     StoreFixture f;
     f.form->Text5.text = "5";
     f.form->Command29_Click();
     const QByteArray before = readAll(f.folder() + "eprono14.txt");
-    QFile::remove(f.folder() + "ipaso.itt");
-    QVERIFY(QDir(f.folder()).mkdir("ipaso.itt"));
     f.form->Text5.text = "6";
-    f.form->Command29_Click();
+    {
+      testing::FileSizeLimit full(1000);
+      f.form->Command29_Click();
+    }
+    QVERIFY(f.scripted.messages.shown.last().text.startsWith("Error al escribir el archivo " + f.folder() + "eprono14.txt"));
     QCOMPARE(readAll(f.folder() + "eprono14.txt"), before);
     QCOMPARE(f.scripted.messages.shown.last().title, QString("Vaticor"));
   }

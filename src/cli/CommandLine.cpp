@@ -585,12 +585,12 @@ CommandLineResult runCommandLine(const QStringList &args)
     // The key box's Enter opens the entry; Enter stores the results typed
     // (the archive question answered OK); Enter on the jornadas line writes the file.
     form.operationFailed = false;
-    form.Text2_KeyPress(13);
+    form.Text2_KeyPress(Qmodelop::kEnter);
     form.Text4.text = *results;
-    form.Text4_KeyPress(13);
+    form.Text4_KeyPress(Qmodelop::kEnter);
     if (form.archivePending) {
       form.Text4.text = *current;
-      form.Text4_KeyPress(13);
+      form.Text4_KeyPress(Qmodelop::kEnter);
     }
     CommandLineResult result;
     for (const controls::Message &m : messages.messages) {

@@ -480,25 +480,25 @@ void Qmodelop::label42_Click()
 void Qmodelop::Text2_KeyPress(int keyAscii)
 {
   Text2.text.clear();
-  if (keyAscii != 43 && keyAscii != 45 && keyAscii != 13 && keyAscii != 98 && keyAscii != 99) {
+  if (keyAscii != kPlus && keyAscii != kMinus && keyAscii != kEnter && keyAscii != kFiveOn && keyAscii != kFiveBack) {
     refuse(QStringLiteral(" Debe ser +/- +/-1,   b/c +/-5"), QStringLiteral("¡¡Letra incorrecta!!"),
                             controls::MessageIcon::Critical);
     focusedControl = QStringLiteral("Text2");
     return;
   }
-  if (keyAscii == 13) {
+  if (keyAscii == kEnter) {
     mnuactualiza_Click();
     return;
   }
   const int last = jornadaCount();
-  if (keyAscii == 43 || keyAscii == 98) {
-    jornada = static_cast<int16_t>(jornada + (keyAscii == 43 ? 1 : 5));
+  if (keyAscii == kPlus || keyAscii == kFiveOn) {
+    jornada = static_cast<int16_t>(jornada + (keyAscii == kPlus ? 1 : 5));
     if (jornada > last) {
       jornada = static_cast<int16_t>(std::max(last, 1));
       return;
     }
   } else {
-    jornada = static_cast<int16_t>(jornada - (keyAscii == 45 ? 1 : 5));
+    jornada = static_cast<int16_t>(jornada - (keyAscii == kMinus ? 1 : 5));
     if (jornada < 1)
       jornada = 1;
   }

@@ -74,7 +74,7 @@ QString playCoupon(Qmodelop &form, int number, const QStringList &passTexts)
     if (p.match > form.teamCount() / 2)
       return QStringLiteral("La jornada tiene %1 partidos: %2\n").arg(form.teamCount() / 2).arg(p.match);
     for (int guard = 0; form.jornada != p.jornada && guard < 100; ++guard)
-      form.Text2_KeyPress(form.jornada < p.jornada ? u'+' : u'-');
+      form.Text2_KeyPress(form.jornada < p.jornada ? Qmodelop::kPlus : Qmodelop::kMinus);
     if (first) {
       form.Text3.text = QString::number(number);
       form.Command13_Click();

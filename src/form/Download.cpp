@@ -19,7 +19,7 @@ void Qmodelop::mnuActTI_Click()
 {
   if (downloading)
     return refuseSecondDownload();
-  transferMode = 1;
+  transferMode = Transfer::Season;
   if (!settleUnsavedResults(QStringLiteral("descargar la temporada")) || !confirmReplacing())
     return;
   requestDownload();
@@ -29,7 +29,7 @@ void Qmodelop::mnuActGI_Click()
 {
   if (downloading)
     return refuseSecondDownload();
-  transferMode = 2;
+  transferMode = Transfer::Store;
   if (!confirmReplacing())
     return;
   requestDownload();
@@ -46,7 +46,7 @@ bool Qmodelop::confirmReplacing()
   const QString path = workDir + downloadFileName();
   if (!fileExists(path))
     return true;
-  const QString what = transferMode == 1 ? QStringLiteral("la temporada guardada en %1")
+  const QString what = transferMode == Transfer::Season ? QStringLiteral("la temporada guardada en %1")
                                          : QStringLiteral("los pronósticos guardados en %1");
   return services.messages->show(QStringLiteral("La descarga reemplazará ") + what.arg(QDir::toNativeSeparators(path)) +
                                      QStringLiteral(".") + kBreak + QStringLiteral("¿Desea continuar?"),
@@ -57,9 +57,9 @@ bool Qmodelop::confirmReplacing()
 QString Qmodelop::downloadFileName() const
 {
   const QString digits = seasonDigits(services.clock->today());
-  if (transferMode == 1)
+  if (transferMode == Transfer::Season)
     return QStringLiteral("Edato") + digits + QStringLiteral(".txt");
-  if (transferMode == 2)
+  if (transferMode == Transfer::Store)
     return QStringLiteral("gprono") + digits + QStringLiteral(".txt");
   return QString();
 }
@@ -91,7 +91,7 @@ void Qmodelop::Inet1_StateChanged(const controls::HttpReply &reply)
     return notDone();
   const QByteArray bytes = reply.body + "\r\n";
   std::optional<season::Season> fetched;
-  if (transferMode == 1) {
+  if (transferMode == Transfer::Season) {
     fetched = season::parseSeasonText(text::decodeDataFile(bytes), nullptr);
     if (!fetched)
       return notDone();
@@ -100,7 +100,7 @@ void Qmodelop::Inet1_StateChanged(const controls::HttpReply &reply)
   }
   const QString path = workDir + name;
   QString holder;
-  if (transferMode == 1 && seasonLockedElsewhere(path, &holder)) {
+  if (transferMode == Transfer::Season && seasonLockedElsewhere(path, &holder)) {
     refuse(QStringLiteral("Actualización NO Realizada") + kBreak + holder, QStringLiteral("Vaticor"),
            controls::MessageIcon::Critical);
     return;
@@ -110,7 +110,7 @@ void Qmodelop::Inet1_StateChanged(const controls::HttpReply &reply)
     refuse(error, QStringLiteral("Vaticor"), controls::MessageIcon::Critical);
     return;
   }
-  if (transferMode == 1) {
+  if (transferMode == Transfer::Season) {
     seasonFilePath = path;
     loadedFileName = path;
     resultsUnsaved = false;

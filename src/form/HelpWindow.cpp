@@ -90,7 +90,7 @@ void HelpWindow::Command3_Click()
 
 void HelpWindow::Command3_KeyPress(int keyAscii)
 {
-  if (keyAscii == 32)
+  if (keyAscii == u' ')
     Command3_Click();
 }
 
@@ -124,7 +124,7 @@ void HelpWindow::Text1_KeyPress(int keyAscii)
 {
   for (int i : QList<int>(List1.selectedLines()))
     List1.setSelected(i, false);
-  if (keyAscii == 13)
+  if (keyAscii == u'\r')
     Command1_Click();
   else
     focusedControl = QStringLiteral("Text1");

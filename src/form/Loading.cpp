@@ -30,9 +30,9 @@ void Qmodelop::mnuaCargar_Click()
   for (;;) {
     const QString title = QStringLiteral("Abrir Archivos Datos .. DIR Trabajo=: ") + workDir;
     const QString filter = QStringLiteral("Archivos Datos: 1X2(*.txt)|E*.txt|All Files (*.*)|*.*");
-    if (transferMode == 20) {
+    if (loadTodaysSeason) {
       chosen = readableFile(defaultName);
-      transferMode = 0;
+      loadTodaysSeason = false;
     } else {
       chosen = services.fileDialog->openFile(title, seasonFolder(), filter);
     }

@@ -129,7 +129,11 @@ public:
   QString loadedFileName;
 
   // ---- loading, start-up and exit ----
-  int16_t transferMode = 0;
+  // What the update server is asked for: nothing yet, the season file or the forecast store.
+  enum class Transfer { None = 0, Season = 1, Store = 2 };
+  Transfer transferMode = Transfer::None;
+  // The start-up load takes the season of today without asking.
+  bool loadTodaysSeason = false;
   bool entryOpen = false;      // the results entry is open
   bool archivePending = false; // the current-jornadas line is open
   // The division and jornada whose matches List1 shows: results typed in are
@@ -303,6 +307,8 @@ public:
   void List13_Click(int index);
   void Command10_Click();
   // The jornada keys of the black box: "+"/"-" one jornada, "b"/"c" five, Enter the entry.
+  // Key codes of the boxes, as a key press gives them.
+  static constexpr int kEnter = 13, kPlus = 43, kMinus = 45, kFiveOn = 98 /* b */, kFiveBack = 99 /* c */;
   void Text2_KeyPress(int keyAscii);
 
   // ---- entering and archiving results, downloading ----

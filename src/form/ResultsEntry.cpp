@@ -352,7 +352,7 @@ bool Qmodelop::seasonLockedElsewhere(const QString &path, QString *holder) const
 
 void Qmodelop::Text4_KeyPress(int keyAscii)
 {
-  if (keyAscii != 13)
+  if (keyAscii != kEnter)
     return;
   if (archivePending)
     archiveJornadas();

@@ -112,7 +112,7 @@ void Qmodelop::startupLoad()
     services.messages->show(dataFolderNotice, QStringLiteral("Vaticor"), controls::MessageIcon::Information);
     dataFolderNotice.clear();
   }
-  transferMode = 20;
+  loadTodaysSeason = true;
   mnuaCargar_Click();
   loadFactorWindow();
   for (int r = 1; r <= 15; ++r)

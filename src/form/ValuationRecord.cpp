@@ -229,11 +229,8 @@ void Qmodelop::Command29_Click()
   const std::optional<QStringList> updated = old ? forecast::updateRecord(*old, x, coupon, &error) : std::nullopt;
   if (!updated)
     return failed(error);
-  // The new record is written whole beside the old one, then put in its place.
-  const QByteArray bytes = quotedLines(*updated);
-  error = text::writeFileAtomically(workDir + QStringLiteral("ipaso.itt"), bytes);
-  if (error.isEmpty())
-    error = text::writeFileAtomically(path, bytes);
+  // Written whole beside the old one, then put in its place.
+  error = text::writeFileAtomically(path, quotedLines(*updated));
   if (!error.isEmpty())
     return failed(error);
 
