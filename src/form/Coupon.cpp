@@ -5,6 +5,9 @@
 #include "engine/MatchValuation.h"
 #include "engine/ScoreModel.h"
 #include "form/Qmodelop.h"
+#include "engine/SeasonPrior.h"
+
+#include <QFileInfo>
 #include "text/TextRules.h"
 
 #include <QLocale>
@@ -253,11 +256,17 @@ void Qmodelop::modelLine(int k, int home, int away)
         played.push_back({h, a, digit(2), digit(3), digit(0) * 10 + digit(1)});
     }
   }
+  const ModelPast &past = modelPast();
+  const std::optional<engine::ModelPrior> &prior = division == 1 || division == 2 ? past.priors[division - 1] : std::nullopt;
   ModelFit &last = lastModelFit_;
-  if (last.teams != n || last.jornada != j || last.played != played) {
-    last.model = engine::ScoreModel::fit(n, played, j);
-    last.teams = n, last.jornada = j, last.played = played;
+  if (last.teams != n || last.jornada != j || last.division != division || last.seasonPath != seasonFilePath ||
+      last.played != played) {
+    last.model = prior ? engine::ScoreModel::fit(n, played, j, *prior) : engine::ScoreModel::fit(n, played, j);
+    last.teams = n, last.jornada = j, last.division = division, last.seasonPath = seasonFilePath, last.played = played;
   }
+  modelNote.caption = prior ? QStringLiteral("Modelo: parte de la temporada anterior (%1)").arg(past.previousFile)
+                            : QStringLiteral("Modelo: sin la temporada anterior (%1 no está junto a la temporada)")
+                                  .arg(QFileInfo(engine::previousSeasonPath(seasonFilePath)).fileName());
   const engine::MatchProbabilities p = last.model.predict(home, away);
   if (k >= 1 && k <= 15)
     lineModel[k] = {true, p};
@@ -273,6 +282,17 @@ void Qmodelop::modelLine(int k, int home, int away)
     return (g == 3 ? QStringLiteral("M") : QString::number(g)) + u':' + fmt(text::toInt16(goals[g] * 100), QStringLiteral("@@"));
   };
   tablam.setText(30, 0, u' ' + likeliest(p.homeGoals) + u' ' + likeliest(p.awayGoals));
+}
+
+const Qmodelop::ModelPast &Qmodelop::modelPast()
+{
+  // Worked out once per season file; the season before is read from its file.
+  if (modelPast_.seasonPath != seasonFilePath) {
+    engine::SeasonChain chain;
+    modelPast_ = {seasonFilePath, QString(), {}};
+    modelPast_.priors = chain.priorsFor(seasonFilePath, season, &modelPast_.previousFile);
+  }
+  return modelPast_;
 }
 
 QString Qmodelop::venueSigns(int team, bool atHome)

@@ -370,6 +370,7 @@ public:
   // and for line 15 each side's most likely goals.
   void modelLine(int k, int home, int away);
   std::array<LineModel, 16> lineModel; // by coupon line 1..15
+  Label modelNote; // whether the model starts from last season, and which file
 
   // ---- systems ----
   SystemsPanel sistemas;
@@ -474,10 +475,19 @@ private:
   // The score model fitted for the last coupon line: the lines after it, of
   // the same division and jornada on the same results, use it again.
   struct ModelFit {
-    int teams = -1, jornada = -1;
+    int teams = -1, jornada = -1, division = 0;
+    QString seasonPath;
     std::vector<engine::PlayedMatch> played;
     engine::ScoreModel model;
   } lastModelFit_;
+  // What the model of each division starts from: last season's ratings, when
+  // the season before is beside the season file.
+  struct ModelPast {
+    QString seasonPath; // the season they were worked out for
+    QString previousFile;
+    std::array<std::optional<engine::ModelPrior>, 2> priors;
+  } modelPast_;
+  const ModelPast &modelPast();
   // "EdatoAA.txt" is never a season.
   static bool isReservedName(const QString &path);
   void refuseReservedName();
