@@ -1,6 +1,7 @@
 #include "engine/systems/ReducedSystem.h"
 
 #include "engine/Systems.h"
+#include "engine/systems/CodeTable.h"
 #include "engine/systems/Reduction.h"
 
 #include <algorithm>
@@ -27,19 +28,30 @@ ReducedSystem reduceSystem(const ReductionOrder &order, const std::function<void
       progress(std::min(share, 1.0));
       return true;
     };
+  out.direct = directCount(order.system);
   if (!order.conditions.restricts()) {
-    out.direct = out.filtered = directCount(order.system);
+    out.filtered = out.direct;
     out.columns = reduce(order.system, order.guarantee, limits);
   } else {
     const std::optional<ConditionedSystem> c = reduceConditioned(order.system, order.guarantee, order.conditions, limits);
-    out.direct = directCount(order.system);
     if (c) {
       out.filtered = c->filtered;
       out.columns = c->columns;
     }
     out.conditionsChance = conditionsChance(order.conditions, order.probabilities);
   }
-  out.cutShort = limits.cancelled();
+  // The direct columns and the table's codes are what they are however soon
+  // the search is cancelled; anything else may be larger than it would have been.
+  if (limits.cancelled()) {
+    int triples = 0, doubles = 0;
+    for (const QString &signs : order.system) {
+      triples += signs.size() == 3;
+      doubles += signs.size() == 2;
+    }
+    const int radius = kMatches - order.guarantee;
+    out.cutShort = radius > 0 && out.filtered > 0 &&
+                   (out.filtered < out.direct || !installedCodeTable().find(triples, doubles, radius));
+  }
   if (out.columns && !out.columns->empty())
     out.chances = prizeChances(*out.columns, order.probabilities);
   else
