@@ -283,13 +283,13 @@ void Qmodelop::sistemas_Compute()
     cutShort = cutShort || r->cutShort;
     const qint64 saved = p.directColumns - static_cast<qint64>(r->columns->size());
     if (saved > 0 && !r->columns->empty())
-      savings << QStringLiteral("%1 %2 columnas y %3")
-                     .arg(g == 14 ? QStringLiteral("condicionadas,") : QStringLiteral("al %1,").arg(g))
-                     .arg(saved)
+      savings << QStringLiteral("%1%2 columnas, %3 menos que las directas.")
+                     .arg((g == 14 ? QStringLiteral("Ahorro condicionadas:") : QStringLiteral("Ahorro al %1:").arg(g))
+                              .leftJustified(22))
+                     .arg(saved, 5)
                      .arg(euros(double(saved) * p.price));
   }
-  if (!savings.isEmpty())
-    p.summary << QStringLiteral("Ahorro frente a las directas: ") + savings.join(QStringLiteral("; ")) + u'.';
+  p.summary << savings;
   if (conditioned) {
     const engine::systems::Conditions &c = p.conditions;
     p.summary << QStringLiteral("Condiciones: X %1, 2 %2, variantes %3, interrupciones %4, racha más larga %5.")
