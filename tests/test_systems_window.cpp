@@ -6,6 +6,7 @@
 #include "WindowSupport.h"
 #include "form/CouponRoad.h"
 #include "ui/SystemsDialog.h"
+#include "ui/Worker.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -95,6 +96,55 @@ class SystemsWindowTest : public QObject {
   Q_OBJECT
 
 private slots:
+  // The worker alone: progress and the result come back on this thread; a
+  // piece that throws hands back nothing; a piece dropped hands back nothing
+  // and the worker still goes idle.
+  void worker()
+  {
+    ui::Worker w;
+    QList<double> shares;
+    int idles = 0;
+    connect(&w, &ui::Worker::progressed, this, [&shares](double share) { shares << share; });
+    connect(&w, &ui::Worker::idle, this, [&idles] { ++idles; });
+    QSemaphore reported;
+    std::optional<std::optional<QThread *>> ran;
+    w.start<QThread *>(
+        [&reported](ui::Worker::Task &task) {
+          task.progress(0.25);
+          task.progress(0.25); // the same share again: nothing new to say
+          reported.release();
+          while (!task.cancelled()) // until the window says
+            QThread::yieldCurrentThread();
+          return QThread::currentThread();
+        },
+        [&ran](std::optional<QThread *> result) { ran = result; });
+    QVERIFY(w.busy());
+    QTRY_COMPARE(shares, QList<double>{0.25});
+    w.cancel();
+    QTRY_VERIFY(ran.has_value());
+    QVERIFY(ran->has_value() && **ran != QThread::currentThread());
+    QVERIFY(!w.busy());
+    QCOMPARE(idles, 1);
+
+    std::optional<std::optional<int>> failed;
+    w.start<int>([](ui::Worker::Task &) -> int { throw std::bad_alloc(); },
+                 [&failed](std::optional<int> result) { failed = result; });
+    QTRY_VERIFY(failed.has_value());
+    QVERIFY(!failed->has_value());
+
+    bool delivered = false;
+    w.start<int>(
+        [](ui::Worker::Task &task) {
+          while (!task.cancelled())
+            QThread::yieldCurrentThread();
+          return 1;
+        },
+        [&delivered](std::optional<int>) { delivered = true; });
+    w.drop();
+    QTRY_COMPARE(idles, 3);
+    QVERIFY(!delivered && !w.busy());
+  }
+
   // Six triples and two doubles, from the table. While the worker is held the
   // window answers (were the work on the window's thread, the test would
   // hang at the gate); choosing al 13 meanwhile drops the piece running and
