@@ -297,10 +297,10 @@ private slots:
     const std::unique_ptr<ui::SystemsDialog> d = openWindow(f, nullptr);
     QVERIFY(d);
     QVERIFY(q.sistemas.figure);
-    QTRY_VERIFY_WITH_TIMEOUT(!d->working() && !q.sistemas_NextWork(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!d->working() && !q.sistemas_NextWork(), 60000);
     QTest::mouseClick(d->fillButton, Qt::LeftButton);
     QTest::mouseClick(d->choice[1], Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!d->working() && !q.sistemas_NextWork(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!d->working() && !q.sistemas_NextWork(), 60000);
     QVERIFY(q.sistemas.conditions.restricts());
     QTest::mouseClick(d->checkButton, Qt::LeftButton);
     testing::settle();
