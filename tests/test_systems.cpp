@@ -26,6 +26,25 @@ int worstDistance(const System &system, const std::vector<Column> &columns)
   return worst;
 }
 
+// Three triples and eleven 1s on the coupon (27 direct columns), every match
+// 1/2, 1/4, 1/4 by the model, the pleno 1-1 at 1/2 x 2/5, and the forecast
+// figure under the grid; the Sistemas panel opened on it.
+void openHandPanel(vaticor::Qmodelop &q, const QString &figure)
+{
+  for (int k = 1; k <= 15; ++k) {
+    q.tablap.setText(2 * k - 1, 11, k <= 3 ? QStringLiteral("   T") : QStringLiteral("   1"));
+    q.lineModel[k].known = true;
+    q.lineModel[k].p.home = 0.5;
+    q.lineModel[k].p.draw = 0.25;
+    q.lineModel[k].p.away = 0.25;
+  }
+  q.lineModel[15].p.homeGoals = {0.2, 0.5, 0.2, 0.1};
+  q.lineModel[15].p.awayGoals = {0.3, 0.4, 0.2, 0.1};
+  q.Label46.caption = figure;
+  q.Text3.text = QStringLiteral("7");
+  q.sistemas_Open();
+}
+
 } // namespace
 
 class TestSystems : public QObject {
@@ -248,19 +267,192 @@ private slots:
     QCOMPARE(signs.join(','), QString("X2,1,1X2,X2,2,1X2,1X,1X2,1X,1X,1X2,1X,1X,1X2"));
     QVERIFY(q.sistemas.summary.value(0).startsWith("Directas:        31104 columnas, 23.328,00 €."));
     q.sistemas_Check();
-    QCOMPARE(q.sistemas.checkLines.value(q.sistemas.checkLines.size() - 2).left(25), QString("Resultado: X1XX2XX111XXX2"));
+    QCOMPARE(q.sistemas.checkSummary.value(0).left(25), QString("Resultado: X1XX2XX111XXX2"));
     // One change away from the result: two for each of 5 triples, one for each of 7 doubles.
-    QVERIFY2(q.sistemas.checkLines.last().contains("   14: 1   13: 17   12: "), qPrintable(q.sistemas.checkLines.last()));
+    QVERIFY2(q.sistemas.checkSummary.value(1).contains("   14: 1   13: 17   12: "), qPrintable(q.sistemas.checkSummary.value(1)));
+    QCOMPARE(q.sistemas.checkLines.size(), 31104);
     q.sistemas_SetSigns(3, "1");  // the real sign of line 3 is X: no 14 any more
     q.sistemas_SetSigns(4, "1Y"); // not a set of signs: nothing changes
     QCOMPARE(q.sistemas.system[3], QString("X2"));
     q.sistemas_Choose(13);
     q.sistemas_Check();
     // The best direct column has 13 now; the reduction keeps at least 12 of it.
-    QVERIFY(q.sistemas.checkLines.last().contains("   14: 0   13: "));
-    QVERIFY(!q.sistemas.checkLines.last().contains("   13: 0   12: 0"));
+    QVERIFY(q.sistemas.checkSummary.value(1).contains("   14: 0   13: "));
+    QVERIFY(!q.sistemas.checkSummary.value(1).contains("   13: 0   12: 0"));
     QCOMPARE(q.sistemas_Export(), QString());
     QCOMPARE(testing::readAll(f.folder() + "Columnas-42.txt").count('\n'), qsizetype(q.sistemas.columns.size()));
+  }
+
+  // The reducción condicionada through the panel's handlers, worked by hand
+  // on three triples and eleven 1s with exactly one X (the README's example):
+  // the X in one of the triples, 1 or 2 in the other two, 12 columns.
+  //  - Within one sign (13), four columns are needed (a column with no X
+  //    covers three of them, one with two X four, and no three do without
+  //    overlapping); within two (12), XXX and eleven 1s alone covers all.
+  //  - Chances: the singles all right 1/2^11; the triples' distance d to the
+  //    twelve is 0 with 27/64 (one X), 1 with 36/64 (none or two X), 2 with 1/64.
+  //  - The result has one X among 14 matches: 14 x 1/4 x (3/4)^13 = 8,3150%.
+  void conditionsThroughThePanel()
+  {
+    testing::FormFixture f;
+    vaticor::Qmodelop &q = *f.form;
+    openHandPanel(q, QStringLiteral("  1.4 |1.2 |0.3"));
+    QStringList signs(q.sistemas.system.begin(), q.sistemas.system.end());
+    QCOMPARE(signs.join(','), QString("1X2,1X2,1X2,1,1,1,1,1,1,1,1,1,1,1"));
+    QCOMPARE(q.sistemas.plenoHome + '-' + q.sistemas.plenoAway, QString("1-1"));
+    engine::systems::Conditions oneX;
+    oneX.draws = {1, 1};
+    q.sistemas_SetConditions(oneX);
+    QCOMPARE(q.sistemas.summary,
+             (QStringList{
+                 "Directas:           27 columnas, 20,25 €.",
+                 // 14: 27/131072; 13: (36 + 11 x 27)/131072; 12: (1 + 36 x 11 + 27 x 55)/131072; 11: 6446/131072;
+                 // 10: 14905/131072; the pleno 1-1 on top of the 14: x 1/5.
+                 "Condicionadas:      12 columnas, 9,00 €.  Prob.: 14 0,021%  13 0,25%  12 1,4%  11 4,9%  10 11,4%  pleno 0,0041%",
+                 q.sistemas.summary.value(2), // the four columns al 13 depend on the search: checked below
+                 // XXX and the 1s: t of the triples wrong (1, 9, 27, 27 in 64) with s of the singles (C(11,s) in 2048).
+                 "Reducida al 12:      1 columna, 0,75 €.  Prob.: 14 0,001%  13 0,02%  12 0,1%  11 0,8%  10 2,7%  pleno 0,0002%",
+                 "Ahorro condicionadas:    15 columnas, 11,25 € menos que las directas.",
+                 "Ahorro al 13:            23 columnas, 17,25 € menos que las directas.",
+                 "Ahorro al 12:            26 columnas, 19,50 € menos que las directas.",
+                 "Condiciones: X 1, 2 0-14, variantes 0-14, interrupciones 0-13, racha más larga 1-14.",
+                 "Prob. de que el resultado cumpla las condiciones: 8,3150%."}));
+    QVERIFY2(q.sistemas.summary.value(2).startsWith("Reducida al 13:      4 columnas, 3,00 €.  Prob.: 14 "),
+             qPrintable(q.sistemas.summary.value(2)));
+
+    // The columns of each choice: the twelve, then four within one sign of
+    // each of them, then the one.
+    QCOMPARE(q.sistemas.guarantee, 14);
+    QCOMPARE(int(q.sistemas.columns.size()), 12);
+    const std::vector<Column> twelve = q.sistemas.columns;
+    q.sistemas_Choose(13);
+    QCOMPARE(int(q.sistemas.columns.size()), 4);
+    for (const Column &c : twelve) {
+      int nearest = kMatches;
+      for (const Column &played : q.sistemas.columns)
+        nearest = std::min(nearest, kMatches - hits(played, c));
+      QVERIFY2(nearest <= 1, qPrintable(columnText(c)));
+    }
+    QCOMPARE(q.sistemas_Lines().mid(1, 2),
+             (QStringList{"Condiciones: X 1, 2 0-14, variantes 0-14, interrupciones 0-13, racha más larga 1-14",
+                          "Reducida al 13: 4 columnas de 12 condicionadas (27 directas)"}));
+    q.sistemas_Choose(12);
+    QCOMPARE(q.sistemas_Lines().mid(2),
+             (QStringList{"Reducida al 12: 1 columna de 12 condicionadas (27 directas)", "   1 XXX11111111111"}));
+
+    // The price: what each costs and saves, and nothing searched again.
+    q.sistemas.price = 1.5;
+    q.sistemas_Compute();
+    QVERIFY(q.sistemas.summary.value(1).startsWith("Condicionadas:      12 columnas, 18,00 €."));
+    QCOMPARE(q.sistemas.summary.mid(4, 3), (QStringList{"Ahorro condicionadas:    15 columnas, 22,50 € menos que las directas.",
+                                                         "Ahorro al 13:            23 columnas, 34,50 € menos que las directas.",
+                                                         "Ahorro al 12:            26 columnas, 39,00 € menos que las directas."}));
+  }
+
+  // One click fills X, 2 and variants from the forecast figure ("  1.4 |1.2 |0.3":
+  // variants, X, 2), each rounded, give or take the margin; the changes of sign
+  // and the runs stay as the player set them.
+  void conditionsFromTheFigure_data()
+  {
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<int>("margin");
+    QTest::addColumn<QString>("conditions");
+    QTest::addColumn<QString>("direct"); // the line of the columns meeting them
+    // One X and no 2 among the triples: X11 1X1 11X.
+    QTest::newRow("margin 0") << "  1.4 |1.2 |0.3" << 0
+                              << "Condiciones: X 1, 2 0, variantes 1, interrupciones 1-13, racha más larga 1-14."
+                              << "Condicionadas:       3 columnas, 2,25 €.";
+    // (X, 2) = (0, 0) 1, (1, 0) 3, (2, 0) 3, (0, 1) 3, (1, 1) 6; all but 111 change sign.
+    QTest::newRow("margin 1") << "  1.4 |1.2 |0.3" << 1
+                              << "Condiciones: X 0-2, 2 0-1, variantes 0-2, interrupciones 1-13, racha más larga 1-14."
+                              << "Condicionadas:      15 columnas, 11,25 €.";
+    // Every count open: all but the column of fourteen 1s.
+    QTest::newRow("margin 14: every count") << "  2.6 |0.5 |0.5" << 14
+                                            << "Condiciones: X 0-14, 2 0-14, variantes 0-14, interrupciones 1-13, racha más larga 1-14."
+                                            << "Condicionadas:      26 columnas, 19,50 €.";
+  }
+
+  void conditionsFromTheFigure()
+  {
+    QFETCH(QString, figure);
+    QFETCH(int, margin);
+    testing::FormFixture f;
+    vaticor::Qmodelop &q = *f.form;
+    openHandPanel(q, figure);
+    engine::systems::Conditions changes;
+    changes.interruptions = {1, 13}; // set by the player first: 111 and its eleven 1s left out
+    q.sistemas_SetConditions(changes);
+    q.sistemas_FillConditions(margin);
+    QCOMPARE(q.sistemas.margin, margin);
+    QTEST(q.sistemas.summary.value(q.sistemas.summary.size() - 2), "conditions");
+    QTEST(q.sistemas.summary.value(1).section("  Prob.", 0, 0), "direct");
+    QVERIFY(f.scripted.messages.shown.isEmpty());
+  }
+
+  // Without a figure (the coupon short of its fifteen lines), the click says
+  // so and the conditions stay; conditions out of range are not taken.
+  void conditionsRefused()
+  {
+    testing::FormFixture f;
+    vaticor::Qmodelop &q = *f.form;
+    openHandPanel(q, QStringLiteral("- - - - -"));
+    QVERIFY(!q.sistemas.figure);
+    q.sistemas_FillConditions(1);
+    QCOMPARE(f.scripted.messages.shown.size(), 1);
+    QCOMPARE(f.scripted.messages.shown[0].text,
+             QString("La quiniela aún no tiene figura media (VX2): complete sus 15 líneas."));
+    QVERIFY(!q.sistemas.conditions.restricts());
+    const QStringList before = q.sistemas.summary;
+    auto refused = [&q](engine::systems::CountRange engine::systems::Conditions::*which, int min, int max) {
+      engine::systems::Conditions c;
+      c.*which = {min, max};
+      q.sistemas_SetConditions(c);
+      return !q.sistemas.conditions.restricts();
+    };
+    using C = engine::systems::Conditions;
+    QVERIFY(refused(&C::draws, 3, 2));
+    QVERIFY(refused(&C::draws, -1, 2));
+    QVERIFY(refused(&C::aways, 0, 15));
+    QVERIFY(refused(&C::variants, 15, 15));
+    QVERIFY(refused(&C::interruptions, 0, 14));
+    QVERIFY(refused(&C::longestRun, 0, 3));
+    QCOMPARE(q.sistemas.summary, before);
+    q.sistemas_FillConditions(-1);
+    QCOMPARE(q.sistemas.margin, 1);
+    // Conditions nothing meets: no columns, said so, and nothing to write.
+    C none;
+    none.draws = {4, 14};
+    q.sistemas_SetConditions(none);
+    QCOMPARE(q.sistemas.summary.value(1), QString("Condicionadas:       0 columnas, 0,00 €.  Ninguna columna cumple las condiciones."));
+    // Four X or more among 14 matches of 1/4 each.
+    QCOMPARE(q.sistemas.summary.value(q.sistemas.summary.size() - 1),
+             QString("Prob. de que el resultado cumpla las condiciones: 47,8660%."));
+    QVERIFY(!q.sistemas.summary.join('\n').contains("Ahorro"));
+    QVERIFY(q.sistemas.ready && q.sistemas.columns.empty());
+    QCOMPARE(q.sistemas_Export(), QString("Ninguna columna cumple las condiciones: no hay nada que guardar."));
+    QVERIFY(!QFileInfo::exists(f.folder() + "Columnas-07.txt"));
+  }
+
+  // Columnas-NN.txt: each line a whole bet, the 14 signs and the pleno al 15.
+  void exportWithThePleno()
+  {
+    testing::FormFixture f;
+    vaticor::Qmodelop &q = *f.form;
+    openHandPanel(q, QStringLiteral("  1.4 |1.2 |0.3"));
+    engine::systems::Conditions oneX;
+    oneX.draws = {1, 1};
+    q.sistemas_SetConditions(oneX);
+    q.sistemas_SetPleno("2", "M");
+    QCOMPARE(q.sistemas_Export(), QString());
+    QCOMPARE(f.scripted.messages.shown.last().text, "Columnas guardadas en " + f.folder() + "Columnas-07.txt");
+    // The twelve with one X, in the order of the direct columns (the first match slowest).
+    QByteArray expected;
+    for (const char *triples : {"11X", "1X1", "1X2", "12X", "X11", "X12", "X21", "X22", "21X", "2X1", "2X2", "22X"})
+      expected += QByteArray(triples) + "11111111111 2-M\r\n";
+    QCOMPARE(testing::readAll(f.folder() + "Columnas-07.txt"), expected);
+    q.sistemas_Choose(12);
+    QCOMPARE(q.sistemas_Export(), QString());
+    QCOMPARE(testing::readAll(f.folder() + "Columnas-07.txt"), QByteArray("XXX11111111111 2-M\r\n"));
   }
 
   void chances()

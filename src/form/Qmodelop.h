@@ -16,6 +16,7 @@
 #include "engine/SignEvolution.h"
 #include "engine/Standings.h"
 #include "engine/Systems.h"
+#include "engine/systems/ReducedSystem.h"
 #include "season/Season.h"
 #include "form/version/Credits.h"
 
@@ -88,13 +89,23 @@ struct SystemsPanel {
   QString plenoHome = QStringLiteral("1"), plenoAway = QStringLiteral("1"); // 0, 1, 2 or M
   double price = 0.75;                                                      // euros a column
   int guarantee = 14;                                                       // 14: the direct columns
+  engine::systems::Conditions conditions; // of a reducción condicionada; open: none
+  std::optional<std::array<double, 3>> figure; // the coupon's forecast figure: variants, X, 2
+  int margin = 1;                              // the conditions filled from the figure: its value give or take this
   qint64 directColumns = 0;
   std::vector<engine::Column> columns; // of the choice made
-  QStringList summary;                   // direct, at 13, at 12: columns, price, chances
-  QStringList checkLines;                // the last check against the results
-  // Reductions already worked out, by system and guarantee: changing the
-  // price, the pleno or the choice does not search again.
-  QHash<QString, std::optional<std::vector<engine::Column>>> reductions;
+  bool ready = false;                  // the columns of the choice are worked out
+  QStringList summary;                 // direct, at 13, at 12: columns, price, chances; the conditions; the savings
+  QStringList checkSummary;            // the result and the prizes by category, shown above the columns
+  QStringList checkLines;              // each column against the result
+  // A window shows the panel and works the reductions out on its worker
+  // thread (sistemas_NextWork, sistemas_Store): the handlers then only show
+  // what is known. Otherwise they are worked out when asked.
+  bool onWorker = false;
+  bool windowShown = false; // a window took the panel when it was opened
+  // Reductions already worked out, by system, conditions and guarantee:
+  // changing the price, the pleno or the choice does not search again.
+  QHash<QString, engine::systems::ReducedSystem> reductions;
 };
 
 // The score model's forecast of one coupon line.
@@ -378,7 +389,13 @@ public:
   void sistemas_SetSigns(int match, const QString &signs);
   void sistemas_SetPleno(const QString &home, const QString &away);
   void sistemas_Choose(int guarantee);
-  void sistemas_Compute();
+  void sistemas_SetConditions(const engine::systems::Conditions &conditions); // refused unless valid
+  void sistemas_FillConditions(int margin); // X, 2 and variants from the forecast figure, give or take margin
+  void sistemas_Compute(); // the summary and the columns from what is worked out (all of it, unless onWorker)
+  // The next reduction the panel needs and has not got (the choice first);
+  // its result comes back through sistemas_Store.
+  std::optional<engine::systems::ReductionOrder> sistemas_NextWork() const;
+  void sistemas_Store(const engine::systems::ReductionOrder &order, const engine::systems::ReducedSystem &result);
   QStringList sistemas_Lines() const; // the system and its columns, as printed
   void sistemas_Print();
   QString sistemas_Export();

@@ -37,6 +37,7 @@ struct Conditions {
   // True when every range lies within what a column of 14 matches can have and none is empty.
   bool valid() const;
   bool accepts(const Column &column) const;
+  bool operator==(const Conditions &) const = default;
 };
 
 // What the conditions look at in one column.

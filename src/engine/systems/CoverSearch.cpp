@@ -145,7 +145,7 @@ std::vector<Word> maxCoverCode(const CoverProblem &p)
 
 } // namespace
 
-std::vector<Word> greedyCover(const CoverProblem &p)
+std::vector<Word> greedyCover(const CoverProblem &p, const std::atomic<bool> *cancel)
 {
   std::vector<Word> best;
   if (double(p.size()) * p.degree() * p.degree() < 6e7)
@@ -159,6 +159,8 @@ std::vector<Word> greedyCover(const CoverProblem &p)
       order.push_back(w);
   std::vector<Word> a, b;
   for (int t = 0; t < tries; ++t) {
+    if (!best.empty() && cancel && cancel->load(std::memory_order_relaxed))
+      break;
     std::vector<int> cover(static_cast<size_t>(p.size()), 0);
     std::vector<Word> code;
     if (t > 0)
@@ -334,19 +336,20 @@ public:
     while (!s.open().empty()) {
       if (steps_ >= limits_.maxSteps || (limits_.maxWork > 0 && work_ >= limits_.maxWork) || stopped_ || s.code().empty())
         return false;
-      if ((steps_ & 63) == 0 && !keepGoing((steps_ & 4095) == 0))
+      if ((steps_ & 63) == 0 && !keepGoing())
         return false;
       step(s);
     }
     return true;
   }
 
-  // The clock every 64 moves, the caller every 4096 and whenever a covering is found.
-  bool keepGoing(bool tellCaller = true)
+  // The clock, a cancel and the caller every 64 moves and whenever a covering
+  // is found: at 12 a search makes only a thousand moves or so.
+  bool keepGoing()
   {
-    if (std::chrono::steady_clock::now() >= limits_.deadline)
+    if (std::chrono::steady_clock::now() >= limits_.deadline || limits_.cancelled())
       stopped_ = true;
-    else if (tellCaller && limits_.progress && !limits_.progress({steps_, limits_.maxSteps, bestSize_}))
+    else if (limits_.progress && !limits_.progress({steps_, limits_.maxSteps, work_, limits_.maxWork, bestSize_}))
       stopped_ = true;
     return !stopped_;
   }

@@ -7,6 +7,7 @@
 
 #include "engine/systems/MixedSpace.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -67,6 +68,8 @@ private:
 struct SearchProgress {
   std::int64_t steps = 0;     // tabu moves made so far
   std::int64_t stepLimit = 0; // and allowed
+  std::int64_t work = 0;      // the squares of the balls moved so far (SearchLimits::maxWork)
+  std::int64_t workLimit = 0; // and allowed (0: no bound)
   int bestSize = 0;           // words of the smallest covering found so far (0: none yet)
 };
 
@@ -84,12 +87,18 @@ struct SearchLimits {
   std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
   std::function<bool(const SearchProgress &)> progress;
   std::function<void(const std::vector<Word> &)> found; // each smaller covering, as it is reached
+  // Set from another thread (the window's Cancel): the search stops at its
+  // next look at the clock and gives the smallest covering it had; the greedy
+  // stops after the pass it is in.
+  const std::atomic<bool> *cancel = nullptr;
+  bool cancelled() const { return cancel && cancel->load(std::memory_order_relaxed); }
 };
 
 // The greedy of earlier versions: the classic largest-gain greedy where the
 // problem is small enough, and greedy passes in random orders; redundant
-// words dropped; the smallest result.
-std::vector<Word> greedyCover(const CoverProblem &problem);
+// words dropped; the smallest result. With `cancel` set, no pass after the
+// first is begun.
+std::vector<Word> greedyCover(const CoverProblem &problem, const std::atomic<bool> *cancel = nullptr);
 
 // A covering of exactly `count` words reached from `start` (cut or padded),
 // or nothing within the limits.

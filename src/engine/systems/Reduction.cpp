@@ -65,11 +65,11 @@ std::vector<Word> reduceSpace(const MixedSpace &space, int radius, const CodeTab
   const bool tableOfRadius =
       std::any_of(table.codes().begin(), table.codes().end(), [r](const CoveringCode &c) { return c.radius == r; });
   if (best.empty() || r == 1 || space.size() <= 6561 || !tableOfRadius) {
-    std::vector<Word> greedy = greedyCover(problem);
+    std::vector<Word> greedy = greedyCover(problem, limits.cancel);
     if (best.empty() || greedy.size() < best.size())
       best = std::move(greedy);
   }
-  if (limits.maxSteps > 0)
+  if (limits.maxSteps > 0 && !limits.cancelled())
     best = shrinkCover(problem, std::move(best), limits);
   std::sort(best.begin(), best.end());
   return coversSpace(space, r, best) ? best : std::vector<Word>{};
@@ -89,8 +89,8 @@ std::vector<Word> reduceTargets(const MixedSpace &space, int radius, const std::
     return best;
   }
   const CoverProblem problem(space, radius, targets);
-  best = greedyCover(problem);
-  if (limits.maxSteps > 0)
+  best = greedyCover(problem, limits.cancel);
+  if (limits.maxSteps > 0 && !limits.cancelled())
     best = shrinkCover(problem, std::move(best), limits);
   std::sort(best.begin(), best.end());
   return coversTargets(problem, best) ? best : std::vector<Word>{};
