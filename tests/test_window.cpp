@@ -2,6 +2,7 @@
 // buttons, clicks on the grids and the exit, driven through the Qt widgets.
 #include "TestSeasons.h"
 #include "WindowSupport.h"
+#include "ui/ControlHandlers.h"
 #include "ui/CouponPanel.h"
 #include "ui/EntryPanel.h"
 #include "ui/MainWindow.h"
@@ -765,6 +766,60 @@ private slots:
     QVERIFY(w.Frame5->isVisible());
     QCOMPARE(w.width(), 1100);
     QCOMPARE(p.scripted.messages.shown.size(), shown);
+  }
+
+  // Every button, clickable caption and menu entry of the window runs a
+  // handler of the table, and every control the table names is on the window.
+  void everyControlHasItsHandler()
+  {
+    Program p;
+    const QStringList handled = ui::handledControls();
+    QStringList named, deaf;
+    for (QObject *control : p.window->findChildren<QObject *>()) {
+      const QString name = ui::controlName(control);
+      named.append(name);
+      const bool clickable = qobject_cast<QAbstractButton *>(control) || qobject_cast<ui::ClickLabel *>(control) ||
+                             qobject_cast<QAction *>(control);
+      if (clickable && !name.isEmpty() && !handled.contains(name))
+        deaf.append(name);
+    }
+    QCOMPARE(deaf, QStringList());
+    for (const QString &name : handled)
+      QVERIFY2(named.contains(name), qPrintable(name));
+  }
+
+  // The mouse passing over the controls writes the help line and nothing
+  // else: no list or grid is told of a change. A view asked for again with
+  // the same lines is not drawn again either; another sort key redraws the
+  // standings' lists.
+  void onlyWhatChangedIsDrawnAgain()
+  {
+    Program p;
+    auto &w = *p.window;
+    QTest::mouseClick(w.Command12, Qt::LeftButton);
+    QHash<QString, int> told;
+    for (QAbstractItemView *view : w.findChildren<QAbstractItemView *>()) {
+      const QString name = view->objectName();
+      auto tell = [&told, name] { ++told[name]; };
+      QAbstractItemModel *model = view->model();
+      connect(model, &QAbstractItemModel::dataChanged, this, tell);
+      connect(model, &QAbstractItemModel::modelReset, this, tell);
+      connect(model, &QAbstractItemModel::rowsInserted, this, tell);
+      connect(model, &QAbstractItemModel::rowsRemoved, this, tell);
+      connect(model, &QAbstractItemModel::columnsInserted, this, tell);
+      connect(model, &QAbstractItemModel::columnsRemoved, this, tell);
+    }
+    const QString before = w.Label2->text();
+    for (QWidget *over : std::initializer_list<QWidget *>{w.Command7, w.List12[2]->viewport(), w.tablag->viewport(),
+                                                          w.Label34, w.Command36, w.List1->viewport()})
+      QTest::mouseMove(over, QPoint(3, 3));
+    QVERIFY(w.Label2->text() != before);
+    QCOMPARE(told, (QHash<QString, int>()));
+    QTest::mouseClick(w.Command12, Qt::LeftButton);
+    QCOMPARE(told, (QHash<QString, int>()));
+    QTest::mouseClick(w.Label40[0], Qt::LeftButton);
+    QVERIFY(told.contains(QStringLiteral("List12(0)")));
+    QVERIFY(!told.contains(QStringLiteral("tab1")) && !told.contains(QStringLiteral("tablap")));
   }
 
   void exitAsksFirst()
