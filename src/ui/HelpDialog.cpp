@@ -1,6 +1,7 @@
 #include "ui/HelpDialog.h"
 
 #include "ui/ListWidget.h"
+#include "ui/Widgets.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -69,7 +70,7 @@ HelpDialog::HelpDialog(vaticor::Qmodelop &form, QWidget *parent)
   connect(Command3, &QPushButton::clicked, this, [this] { run([this] { model_.Command3_Click(); }); });
   connect(Command1, &QPushButton::clicked, this, [this] { run([this] { model_.Command1_Click(); }); });
   connect(Command2, &QPushButton::clicked, this, [this] { run([this] { model_.Command2_Click(form_.services); }); });
-  connect(Text1, &QLineEdit::textEdited, this, [this](const QString &t) { model_.Text1.text = t; });
+  bindText(Text1, model_.Text1);
   for (QObject *watched : {static_cast<QObject *>(Command2), static_cast<QObject *>(Command3),
                            static_cast<QObject *>(List1->viewport()), static_cast<QObject *>(Text1)})
     watched->installEventFilter(this);
