@@ -176,6 +176,141 @@ private slots:
       list.addItem(line);
     QTEST(list.lines(), "expected");
   }
+
+  // What a list reports to its view after each act, as "cleared first
+  // selection" (first -1: no line), from a list holding "b", "d", "f" whose
+  // changes were taken. Acts: "add x", "set i x", "index i", "mark i",
+  // "unmark i", "clear", "sorted".
+  void listBoxChanges_data()
+  {
+    QTest::addColumn<QStringList>("acts");
+    QTest::addColumn<QString>("changes");
+    QTest::newRow("nothing") << QStringList{} << "0 -1 0";
+    QTest::newRow("a line added") << QStringList{"add g"} << "0 3 0";
+    QTest::newRow("added into a sorted list") << QStringList{"sorted", "add c"} << "0 1 0";
+    QTest::newRow("added before all") << QStringList{"sorted", "add a", "add z"} << "0 0 0";
+    QTest::newRow("a line rewritten") << QStringList{"set 2 x"} << "0 2 0";
+    QTest::newRow("rewritten as it was") << QStringList{"set 1 d"} << "0 -1 0";
+    QTest::newRow("rewritten past the end") << QStringList{"set 3 x", "set -1 x"} << "0 -1 0";
+    QTest::newRow("the first of two") << QStringList{"set 2 x", "set 0 y"} << "0 0 0";
+    QTest::newRow("emptied") << QStringList{"clear"} << "1 -1 0";
+    QTest::newRow("emptied and filled") << QStringList{"clear", "add b"} << "1 0 0";
+    QTest::newRow("emptied with its index") << QStringList{"index 1", "clear"} << "1 -1 1";
+    QTest::newRow("index moved") << QStringList{"index 2"} << "0 -1 1";
+    QTest::newRow("index past the end") << QStringList{"index 3"} << "0 -1 0";
+    QTest::newRow("line marked") << QStringList{"mark 1"} << "0 -1 1";
+    QTest::newRow("unmarked line unmarked") << QStringList{"unmark 1"} << "0 -1 0";
+    QTest::newRow("marked past the end") << QStringList{"mark 5"} << "0 -1 0";
+  }
+
+  void listBoxChanges()
+  {
+    QFETCH(QStringList, acts);
+    ListBox list;
+    for (const char *line : {"b", "d", "f"})
+      list.addItem(line);
+    QVERIFY(list.takeChanges().any());
+    for (const QString &act : acts) {
+      const QStringList w = act.split(u' ');
+      if (w[0] == "add")
+        list.addItem(w[1]);
+      else if (w[0] == "set")
+        list.setItem(w[1].toInt(), w[2]);
+      else if (w[0] == "index")
+        list.setListIndex(w[1].toInt());
+      else if (w[0] == "mark" || w[0] == "unmark")
+        list.setSelected(w[1].toInt(), w[0] == "mark");
+      else if (w[0] == "clear")
+        list.clear();
+      else if (w[0] == "sorted")
+        list.sorted = true;
+    }
+    const ListChanges c = list.takeChanges();
+    QTEST(QStringLiteral("%1 %2 %3").arg(int(c.cleared)).arg(c.firstLine).arg(int(c.selection)), "changes");
+    QVERIFY(!list.takeChanges().any()); // taken once
+  }
+
+  // What a grid reports after each act, as "layout top left bottom right"
+  // (top -1: no cell), from a 4 x 5 grid with "x" at (1, 1) whose changes were
+  // taken. Acts: "text r c v", "colour r c", "width c twips", "align c",
+  // "rows n", "cols n", "clear".
+  void gridChanges_data()
+  {
+    QTest::addColumn<QStringList>("acts");
+    QTest::addColumn<QString>("changes");
+    QTest::newRow("nothing") << QStringList{} << "0 -1 -1 -1 -1";
+    QTest::newRow("one cell") << QStringList{"text 2 3 a"} << "0 2 3 2 3";
+    QTest::newRow("written as it was") << QStringList{"text 1 1 x"} << "0 -1 -1 -1 -1";
+    QTest::newRow("two cells, the rectangle") << QStringList{"text 3 0 a", "text 0 4 b"} << "0 0 0 3 4";
+    QTest::newRow("a colour") << QStringList{"colour 2 2"} << "0 2 2 2 2";
+    QTest::newRow("outside the grid") << QStringList{"text 4 0 a", "colour 0 5", "text -1 0 a"}
+                                      << "0 -1 -1 -1 -1";
+    QTest::newRow("the texts cleared") << QStringList{"text 3 4 a", "clear"} << "0 1 1 3 4";
+    QTest::newRow("only cells with text are cleared") << QStringList{"text 1 1 ", "clear"} << "0 1 1 1 1";
+    QTest::newRow("a width") << QStringList{"width 2 900"} << "1 -1 -1 -1 -1";
+    QTest::newRow("the same width") << QStringList{"width 2 600"} << "0 -1 -1 -1 -1";
+    QTest::newRow("an alignment") << QStringList{"align 0"} << "1 -1 -1 -1 -1";
+    QTest::newRow("more rows") << QStringList{"rows 6"} << "1 -1 -1 -1 -1";
+    QTest::newRow("as many columns") << QStringList{"cols 5"} << "0 -1 -1 -1 -1";
+  }
+
+  void gridChanges()
+  {
+    QFETCH(QStringList, acts);
+    Grid g;
+    g.setRows(4);
+    g.setCols(5);
+    g.setText(1, 1, "x");
+    QVERIFY(g.takeChanges().any());
+    for (const QString &act : acts) {
+      const QStringList w = act.split(u' ');
+      if (w[0] == "text")
+        g.setText(w[1].toInt(), w[2].toInt(), w.value(3));
+      else if (w[0] == "colour")
+        g.setCellColour(w[1].toInt(), w[2].toInt(), paletteColour(12));
+      else if (w[0] == "width")
+        g.setColWidth(w[1].toInt(), w[2].toInt());
+      else if (w[0] == "align")
+        g.setColAlignment(w[1].toInt(), Alignment::LeftTop);
+      else if (w[0] == "rows")
+        g.setRows(w[1].toInt());
+      else if (w[0] == "cols")
+        g.setCols(w[1].toInt());
+      else if (w[0] == "clear")
+        g.clear();
+    }
+    const GridChanges c = g.takeChanges();
+    QTEST(QStringLiteral("%1 %2 %3 %4 %5").arg(int(c.layout)).arg(c.top).arg(c.left).arg(c.bottom).arg(c.right),
+          "changes");
+    QVERIFY(!g.takeChanges().any());
+  }
+
+  // A control given another's value, or a new one, has everything to draw,
+  // whatever the other had pending: its view knows nothing of the value.
+  void copiesHaveEverythingToDraw()
+  {
+    ListBox list;
+    list.addItem("a");
+    list.takeChanges();
+    ListBox copy = list;
+    ListChanges c = copy.takeChanges();
+    QVERIFY(c.cleared && c.firstLine == 0 && c.selection);
+    ListBox shown;
+    shown.takeChanges();
+    shown = list;
+    QVERIFY(shown.takeChanges().cleared);
+    QCOMPARE(shown.lines(), QStringList{"a"});
+
+    Grid grid;
+    grid.setRows(2);
+    grid.takeChanges();
+    Grid other;
+    other.takeChanges();
+    other = grid;
+    QVERIFY(other.takeChanges().layout);
+    QCOMPARE(other.rows(), 2);
+    QVERIFY(Grid().takeChanges().layout);
+  }
 };
 
 QTEST_GUILESS_MAIN(TestControls)

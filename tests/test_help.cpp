@@ -5,13 +5,13 @@
 #include "WindowSupport.h"
 #include "ui/CreditsDialog.h"
 #include "ui/HelpDialog.h"
+#include "ui/ListWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/QtWindows.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -304,21 +304,21 @@ private slots:
       QTest::keyClicks(d->Text1, QStringLiteral("Pot ="));
       QTest::keyClick(d->Text1, Qt::Key_Return);
       seen.found = d->Text1->text();
-      seen.selectedFound = int(d->List1->selectedItems().size());
-      QListWidgetItem *entry = d->List1->item(12); // "08 SIGNOS"
-      QTest::mouseClick(d->List1->viewport(), Qt::LeftButton, {}, d->List1->visualItemRect(entry).center());
+      seen.selectedFound = int(d->List1->selectionModel()->selectedIndexes().size());
+      const int entry = 12; // "08 SIGNOS"
+      QTest::mouseClick(d->List1->viewport(), Qt::LeftButton, {}, d->List1->lineRect(entry).center());
       settle();
-      QListWidgetItem *top = d->List1->itemAt(4, 4);
-      seen.topAfterJump = top ? top->text() : QString();
-      seen.sectionSelected = top && top->isSelected();
+      int top = d->List1->indexAt(QPoint(4, 4)).row();
+      seen.topAfterJump = d->List1->text(top);
+      seen.sectionSelected = top >= 0 && d->List1->isLineSelected(top);
       QEvent enter(QEvent::Enter);
       QApplication::sendEvent(d->Command2, &enter);
       seen.hover = d->Label2->text();
       d->grab().save(screenshotFolder() + QStringLiteral("help-section.png"));
       QTest::keyClick(d->Command3, Qt::Key_Space); // the jump gives INDICE the focus
       settle();
-      top = d->List1->itemAt(4, 4);
-      seen.topAfterSpace = top ? top->text() : QString();
+      top = d->List1->indexAt(QPoint(4, 4)).row();
+      seen.topAfterSpace = d->List1->text(top);
       d->reject();
     });
     w.mnuAyuda->trigger();

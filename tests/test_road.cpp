@@ -33,9 +33,9 @@ bool shot(QWidget &w, const QString &name)
   return testing::saveShot(w, QStringLiteral("road-") + name + QStringLiteral(".png"));
 }
 
-void clickLine(QListWidget *list, int line)
+void clickLine(ui::ListWidget *list, int line)
 {
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(line)).center());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->lineRect(line).center());
 }
 
 // A league file as it stood before a matchday: the scores of that matchday
@@ -109,9 +109,9 @@ private slots:
     auto &w = *p.window;
     ui::CouponPanel &coupon = *w.Frame9;
     QVERIFY(p.scripted.messages.shown.isEmpty());
-    QCOMPARE(w.tablag->item(1, 1)->text().trimmed(), QStringLiteral("BARÇA")); // 50 points, as ATLÉT
+    QCOMPARE(w.tablag->text(1, 1).trimmed(), QStringLiteral("BARÇA")); // 50 points, as ATLÉT
     QTest::mouseClick(w.Command6, Qt::LeftButton);
-    QVERIFY(w.List1->item(0)->text().contains(QStringLiteral("2ªDIVISIÓN")));
+    QVERIFY(w.List1->text(0).contains(QStringLiteral("2ªDIVISIÓN")));
     QCOMPARE(w.Text1->text(), QStringLiteral("21"));
     QVERIFY(shot(w, QStringLiteral("02-second-division")));
     QTest::mouseClick(w.Command6, Qt::LeftButton);
@@ -124,17 +124,17 @@ private slots:
     QCOMPARE(w.Text1->text(), QStringLiteral("20"));
     QTest::mouseClick(w.Command16, Qt::LeftButton); // the whole jornada at once
     clickLine(w.List1, 2);
-    for (int i = 0; i < 2 && !w.List1->item(0)->text().contains(QStringLiteral("2ª")); ++i)
+    for (int i = 0; i < 2 && !w.List1->text(0).contains(QStringLiteral("2ª")); ++i)
       QTest::mouseClick(w.Command6, Qt::LeftButton);
     QTest::keyClick(w.Text2, u'+');
     QCOMPARE(w.Command16->text(), QStringLiteral("Uno a Uno")); // back to one by one after a whole jornada
     for (int match = 1; match <= 5; ++match)
       clickLine(w.List1, match + 1);
-    QCOMPARE(coupon.tablap->item(29, 0)->text().left(2), QStringLiteral("15"));
+    QCOMPARE(coupon.tablap->text(29, 0).left(2), QStringLiteral("15"));
     QVERIFY(!coupon.Label46->text().contains(u'-')); // the forecast figure
     static const QRegularExpression chances(QStringLiteral("^( [ 1-9][0-9]){3} [1X2]$"));
     for (int k = 1; k <= 15; ++k)
-      QVERIFY2(chances.match(coupon.tablam->item(2 * k - 1, 0)->text()).hasMatch(), qPrintable(QString::number(k)));
+      QVERIFY2(chances.match(coupon.tablam->text(2 * k - 1, 0)).hasMatch(), qPrintable(QString::number(k)));
     QVERIFY(coupon.tablam->isVisible());
     QVERIFY(shot(w, QStringLiteral("03-coupon")));
 
@@ -181,13 +181,13 @@ private slots:
     QString results; // of 1ª, in the order of the list and of the coupon
     for (auto [division, jornada, played] : {std::tuple{1, 20, "2021"}, std::tuple{2, 22, "2022"}}) {
       const QString heading = QStringLiteral("%1ªDIVISIÓN").arg(division);
-      for (int i = 0; i < 2 && !w.List1->item(0)->text().contains(heading); ++i)
+      for (int i = 0; i < 2 && !w.List1->text(0).contains(heading); ++i)
         QTest::mouseClick(w.Command6, Qt::LeftButton);
       QTest::keyClick(w.Text2, u'+');
       QCOMPARE(w.Text1->text(), QString::number(jornada));
       QString typed;
       for (int line = 2; line < w.List1->count(); ++line)
-        typed += realResult(division, w.List1->item(line)->text());
+        typed += realResult(division, w.List1->text(line));
       QCOMPARE(typed.size(), 2 * (w.List1->count() - 2));
       if (division == 1)
         results = typed;
@@ -212,7 +212,7 @@ private slots:
     QTest::mouseClick(coupon.Text5, Qt::LeftButton);
     QTest::keyClicks(coupon.Text5, QStringLiteral("30"));
     QTest::mouseClick(coupon.Command32, Qt::LeftButton);
-    QCOMPARE(coupon.tablap->item(29, 0)->text().left(2), QStringLiteral("15"));
+    QCOMPARE(coupon.tablap->text(29, 0).left(2), QStringLiteral("15"));
     QTest::mouseClick(coupon.Command29, Qt::LeftButton);
     ui::StatsPanel &stats = *w.Frame13;
     QVERIFY(stats.isVisible());
@@ -228,7 +228,7 @@ private slots:
     int signs = 0;
     for (int r = 1; r <= 3; ++r)
       for (int c = 1; c < stats.tablacs->columnCount(); ++c)
-        signs += stats.tablacs->item(r, c)->text().toInt();
+        signs += stats.tablacs->text(r, c).toInt();
     QCOMPARE(signs, 15);
     QVERIFY(shot(w, QStringLiteral("06-scored")));
     QTest::mouseClick(stats.Command33, Qt::LeftButton);
@@ -236,9 +236,9 @@ private slots:
     // The system checked against the signs that fell: each column's hits.
     QString real14;
     for (int k = 1; k <= 14; ++k) {
-      const int d = coupon.tablap->item(2 * k - 1, 1)->text().mid(9, 1).toInt();
-      const QString r = realResult(d, coupon.tablap->item(2 * k - 1, 0)->text().left(8) + u'-' +
-                                              coupon.tablap->item(2 * k, 0)->text().mid(3, 5));
+      const int d = coupon.tablap->text(2 * k - 1, 1).mid(9, 1).toInt();
+      const QString r = realResult(d, coupon.tablap->text(2 * k - 1, 0).left(8) + u'-' +
+                                              coupon.tablap->text(2 * k, 0).mid(3, 5));
       real14 += r[0] > r[1] ? u'1' : r[0] == r[1] ? u'X' : u'2';
     }
     // The prizes by category stand above the columns.
@@ -298,7 +298,7 @@ private slots:
       QVERIFY(pdftotext.waitForFinished(10000));
       const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
       QVERIFY(text.contains(QStringLiteral("Pronóstico de la Quiniela")));
-      QVERIFY(text.contains(coupon.tablap->item(1, 0)->text().mid(3, 5)));
+      QVERIFY(text.contains(coupon.tablap->text(1, 0).mid(3, 5)));
     }
 
     // The exit, confirmed.

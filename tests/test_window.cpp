@@ -2,6 +2,7 @@
 // buttons, clicks on the grids and the exit, driven through the Qt widgets.
 #include "TestSeasons.h"
 #include "WindowSupport.h"
+#include "ui/ControlHandlers.h"
 #include "ui/CouponPanel.h"
 #include "ui/EntryPanel.h"
 #include "ui/MainWindow.h"
@@ -9,6 +10,10 @@
 #include "ui/QtHttp.h"
 #include "ui/QtServices.h"
 #include "ui/QtWindows.h"
+#include "ui/ResultsGridPanel.h"
+#include "ui/SignEvolutionPanel.h"
+#include "ui/StandingsPanel.h"
+#include "ui/TeamEvolutionPanel.h"
 #include "ui/ViewPanels.h"
 #include "ui/Translations.h"
 
@@ -33,13 +38,19 @@ namespace {
 
 void clickCell(ui::GridWidget *grid, int row, int col)
 {
-  const QRect rect = grid->visualItemRect(grid->item(row, col));
+  const QRect rect = grid->cellRect(row, col);
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+// The colour a cell shows, beside its text.
+QColor shade(ui::GridWidget *grid, int row, int col)
+{
+  return grid->viewport()->grab().toImage().pixelColor(grid->cellRect(row, col).topLeft() + QPoint(1, 1));
 }
 
 void clickLine(ui::ListWidget *list, int line)
 {
-  const QRect rect = list->visualItemRect(list->item(line));
+  const QRect rect = list->lineRect(line);
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
@@ -54,7 +65,7 @@ void typeOver(QLineEdit *box, const QString &text)
 void showDivision(ui::MainWindow &w, int division)
 {
   const QString heading = QStringLiteral("%1ªDIVISIÓN").arg(division);
-  for (int i = 0; i < 2 && !w.List1->item(0)->text().contains(heading); ++i)
+  for (int i = 0; i < 2 && !w.List1->text(0).contains(heading); ++i)
     QTest::mouseClick(w.Command6, Qt::LeftButton);
 }
 
@@ -71,25 +82,25 @@ struct SeasonCopy {
 };
 
 // Columns first..last of every row of a grid on screen.
-QStringList gridColumns(const QTableWidget *grid, int first, int last)
+QStringList gridColumns(const ui::GridWidget *grid, int first, int last)
 {
   QStringList rows;
   for (int r = 0; r < grid->rowCount(); ++r) {
     QStringList cells;
     for (int c = first; c <= last; ++c)
-      cells.append(grid->item(r, c)->text());
+      cells.append(grid->text(r, c));
     rows.append(cells.join(u'|'));
   }
   return rows;
 }
 
-QStringList gridRows(const QTableWidget *grid)
+QStringList gridRows(const ui::GridWidget *grid)
 {
   QStringList rows;
   for (int r = 0; r < grid->rowCount(); ++r) {
     QStringList cells;
     for (int c = 0; c < grid->columnCount(); ++c)
-      cells.append(grid->item(r, c)->text());
+      cells.append(grid->text(r, c));
     rows.append(cells.join(u'|'));
   }
   return rows;
@@ -134,14 +145,14 @@ private slots:
     // The real table: BARÇA above R.MAD on the tie-break, both on 87 points.
     const QString top[] = {QStringLiteral(" ATLÉT 90"), QStringLiteral(" BARÇA 87"), QStringLiteral(" R.MAD 87")};
     for (int r = 1; r <= 3; ++r)
-      QCOMPARE(w.tablag->item(r, 1)->text() + u' ' + w.tablag->item(r, 2)->text().left(2), top[r - 1]);
-    QCOMPARE(w.tablag->item(1, 0)->background().color(), QColor(0, 255, 0));
-    QCOMPARE(w.tablag->item(6, 2)->background().color(), QColor(255, 255, 0));
-    QCOMPARE(w.List1->item(0)->text(), QStringLiteral("   1ªDIVISIÓN"));
+      QCOMPARE(w.tablag->text(r, 1) + u' ' + w.tablag->text(r, 2).left(2), top[r - 1]);
+    QCOMPARE(shade(w.tablag, 1, 0), QColor(0, 255, 0));
+    QCOMPARE(shade(w.tablag, 6, 2), QColor(255, 255, 0));
+    QCOMPARE(w.List1->text(0), QStringLiteral("   1ªDIVISIÓN"));
     // The results grid is the first view shown.
     QVERIFY(w.Frame5->isVisible());
-    QCOMPARE(w.tab1->item(0, 0)->text(), QStringLiteral("No Equips"));
-    QCOMPARE(w.tab1->item(1, 1)->text(), QStringLiteral("»«"));
+    QCOMPARE(w.tab1->text(0, 0), QStringLiteral("No Equips"));
+    QCOMPARE(w.tab1->text(1, 1), QStringLiteral("»«"));
     QVERIFY(saveShot(w, QStringLiteral("window-1a-start.png")));
   }
 
@@ -224,17 +235,17 @@ private slots:
     QTest::mouseClick(w.Command6, Qt::LeftButton);
     QCOMPARE(p.form->division, 2);
     QCOMPARE(w.tablag->rowCount(), 23);
-    QCOMPARE(w.tablag->item(1, 1)->text() + u' ' + w.tablag->item(1, 2)->text().left(2), QStringLiteral(" EIBAR 71"));
-    QCOMPARE(w.List1->item(0)->text(), QStringLiteral("   2ªDIVISIÓN"));
+    QCOMPARE(w.tablag->text(1, 1) + u' ' + w.tablag->text(1, 2).left(2), QStringLiteral(" EIBAR 71"));
+    QCOMPARE(w.List1->text(0), QStringLiteral("   2ªDIVISIÓN"));
     for (int r = 19; r <= 22; ++r)
       for (int c = 0; c < 3; ++c)
-        QCOMPARE(w.tablag->item(r, c)->background().color(), QColor(255, 0, 0));
-    QCOMPARE(w.tablag->item(18, 1)->background().color(), QColor(192, 192, 192));
-    QCOMPARE(w.tablag->item(1, 1)->background().color(), QColor(0, 255, 0));
+        QCOMPARE(shade(w.tablag, r, c), QColor(255, 0, 0));
+    QCOMPARE(shade(w.tablag, 18, 1), QColor(192, 192, 192));
+    QCOMPARE(shade(w.tablag, 1, 1), QColor(0, 255, 0));
     QCOMPARE(w.Text2->text(), QStringLiteral("U"));
     QTest::mouseClick(w.Command6, Qt::LeftButton);
     QCOMPARE(w.tablag->rowCount(), 21);
-    QCOMPARE(w.List1->item(0)->text(), QStringLiteral("   1ªDIVISIÓN"));
+    QCOMPARE(w.List1->text(0), QStringLiteral("   1ªDIVISIÓN"));
   }
 
   // The division button asks for the focus in the key box once; what the user
@@ -265,8 +276,8 @@ private slots:
     QTest::mouseClick(w.Command12, Qt::LeftButton);
     QVERIFY(w.Frame7->isVisible());
     QVERIFY(!w.Frame5->isVisible());
-    QCOMPARE(w.List12[0]->item(4)->text(), QStringLiteral(" 1 ATLÉT "));
-    QCOMPARE(w.List12[2]->item(2)->text(), QStringLiteral("Nº| G  E Pe- G  E Pe"));
+    QCOMPARE(w.List12[0]->text(4), QStringLiteral(" 1 ATLÉT "));
+    QCOMPARE(w.List12[2]->text(2), QStringLiteral("Nº| G  E Pe- G  E Pe"));
     QVERIFY(w.Label7->text().startsWith(QStringLiteral("7ª Clasificación de los Equipos de   1ª División")));
     // A team picked in the general standings is marked in all five lists.
     clickCell(w.tablag, 2, 1);
@@ -280,26 +291,26 @@ private slots:
     QTest::mouseClick(w.Command11, Qt::LeftButton);
     QVERIFY(w.Frame15->isVisible());
     QVERIFY(!w.Frame7->isVisible());
-    QCOMPARE(w.List2[4]->item(0)->text(), QStringLiteral("--> 4 Ult.Jorndas"));
-    QCOMPARE(w.List3[4]->item(0)->text(), QStringLiteral("P/Ng"));
+    QCOMPARE(w.List2[4]->text(0), QStringLiteral("--> 4 Ult.Jorndas"));
+    QCOMPARE(w.List3[4]->text(0), QStringLiteral("P/Ng"));
     clickLine(w.List2[4], 4);
-    const QString picked = w.List2[4]->item(4)->text().mid(6, 5);
+    const QString picked = w.List2[4]->text(4).mid(6, 5);
     for (int k = 0; k < 5; ++k) {
       QVERIFY(w.List2[k]->currentRow() >= 2);
-      QCOMPARE(w.List2[k]->currentItem()->text().mid(6, 5), picked);
+      QCOMPARE(w.List2[k]->text(w.List2[k]->currentRow()).mid(6, 5), picked);
       QCOMPARE(w.List3[k]->currentRow(), w.List2[k]->currentRow());
     }
 
     QTest::mouseClick(w.Command4, Qt::LeftButton);
     QVERIFY(w.Frame17->isVisible());
     QVERIFY(!w.Frame15->isVisible());
-    QCOMPARE(w.tabl1x2->item(0, 7)->text(), QStringLiteral("Pot"));
+    QCOMPARE(w.tabl1x2->text(0, 7), QStringLiteral("Pot"));
     QVERIFY(w.Label53->text().contains(QStringLiteral("Ultima Jornada Nº  38")));
 
     QTest::mouseClick(w.Command7, Qt::LeftButton);
     QVERIFY(w.Frame5->isVisible());
     QVERIFY(!w.Frame17->isVisible());
-    QCOMPARE(w.tab1->item(0, 20)->text(), QStringLiteral("20"));
+    QCOMPARE(w.tab1->text(0, 20), QStringLiteral("20"));
     // Two clicks on the grid show both meetings of the two teams.
     clickCell(w.tab1, 2, 0);
     clickCell(w.tab1, 5, 0);
@@ -307,8 +318,8 @@ private slots:
     QVERIFY(w.Label20->text().startsWith(QStringLiteral(" Jornada Vta: ")));
 
     QTest::mouseClick(w.Command3, Qt::LeftButton);
-    QCOMPARE(w.List7->item(0)->text(), QStringLiteral(" 1ª DIVISIÓN Jorn="));
-    QCOMPARE(w.List8->item(0)->text(), QStringLiteral("19"));
+    QCOMPARE(w.List7->text(0), QStringLiteral(" 1ª DIVISIÓN Jorn="));
+    QCOMPARE(w.List8->text(0), QStringLiteral("19"));
   }
 
   // A player's coupon by mouse and keyboard: the coupon number, "Quiniela",
@@ -331,7 +342,7 @@ private slots:
     QCOMPARE(w.Command16->text(), QStringLiteral("Jornada Entera"));
     QCOMPARE(w.Text2->text(), QStringLiteral("T"));
     clickLine(w.List1, 2);
-    QCOMPARE(w.Frame9->tablap->item(19, 0)->text(), QStringLiteral("10 VILLA"));
+    QCOMPARE(w.Frame9->tablap->text(19, 0), QStringLiteral("10 VILLA"));
     showDivision(w, 2);
     QTest::keyClicks(w.Text2, QStringLiteral("cccc")); // 42 to 22
     QCOMPARE(w.Command16->text(), QStringLiteral("Uno a Uno")); // the switch went back to one by one
@@ -339,11 +350,11 @@ private slots:
       clickLine(w.List1, match + 1);
     QTest::mouseClick(w.Frame9->Label46, Qt::LeftButton);
 
-    const QTableWidget *tablap = w.Frame9->tablap;
-    QCOMPARE(tablap->item(1, 0)->text(), QStringLiteral(" 1 GETAF"));
-    QCOMPARE(tablap->item(2, 0)->text(), QStringLiteral(" 1 R.SOC"));
-    QCOMPARE(tablap->item(1, 11)->text().right(2), QStringLiteral("X2")); // the forecast sign of line 1
-    QCOMPARE(tablap->item(29, 0)->text(), QStringLiteral("15 PONFE"));
+    const ui::GridWidget *tablap = w.Frame9->tablap;
+    QCOMPARE(tablap->text(1, 0), QStringLiteral(" 1 GETAF"));
+    QCOMPARE(tablap->text(2, 0), QStringLiteral(" 1 R.SOC"));
+    QCOMPARE(tablap->text(1, 11).right(2), QStringLiteral("X2")); // the forecast sign of line 1
+    QCOMPARE(tablap->text(29, 0), QStringLiteral("15 PONFE"));
     QCOMPARE(w.Frame9->Label46->text(), QStringLiteral("   8 |5.1 |4.3"));
 
     QCOMPARE(gridRows(tablap), gridRows(p.form->tablap));
@@ -369,22 +380,23 @@ private slots:
     ui::CouponPanel &coupon = *w.Frame9;
     clickLine(w.List1, 2);
     clickLine(w.List1, 3);
-    QCOMPARE(coupon.tablap->item(3, 0)->text(), QStringLiteral(" 2 ") + w.List1->item(3)->text().mid(3, 5));
+    QCOMPARE(coupon.tablap->text(3, 0), QStringLiteral(" 2 ") + w.List1->text(3).mid(3, 5));
     // A click on row 1 and then on row 6: the next match goes to line 3.
     clickCell(coupon.tablap, 1, 0);
     clickCell(coupon.tablap, 6, 0);
     clickLine(w.List1, 5);
-    QCOMPARE(coupon.tablap->item(5, 0)->text(), QStringLiteral(" 3 ") + w.List1->item(5)->text().mid(3, 5));
+    QCOMPARE(coupon.tablap->text(5, 0), QStringLiteral(" 3 ") + w.List1->text(5).mid(3, 5));
 
+    // The size steps show in the height of the rows, the score model's with them.
     const int at5 = coupon.tablap->rowHeight(1);
     for (double size : {6.0, 7.0, 8.0, 4.0, 5.0, 6.0, 7.0, 8.0}) {
       QTest::mouseClick(coupon.Label6, Qt::LeftButton);
       QCOMPARE(p.form->tablap.fontSize, size);
-      QCOMPARE(coupon.tablap->font().pointSizeF(), size);
+      QCOMPARE(coupon.tablam->rowHeight(1), coupon.tablap->rowHeight(1));
     }
     QVERIFY(coupon.tablap->rowHeight(1) > at5);
     QTest::mouseClick(coupon.Label9, Qt::LeftButton);
-    QCOMPARE(coupon.tablap->font().pointSizeF(), 5.0);
+    QCOMPARE(coupon.tablap->rowHeight(1), at5);
 
     QVERIFY(coupon.tablap->columnWidth(9) > 0);
     QTest::mouseClick(coupon.Check2[9], Qt::LeftButton);
@@ -395,7 +407,7 @@ private slots:
     QTest::mouseClick(coupon.Label46, Qt::LeftButton);
     QVERIFY(coupon.Label25->text().endsWith(QStringLiteral(" char")));
     QTest::mouseClick(coupon.Label49, Qt::LeftButton);
-    QCOMPARE(coupon.tablap->item(1, 9)->text(), QString());
+    QCOMPARE(coupon.tablap->text(1, 9), QString());
     QCOMPARE(coupon.Label46->text(), QStringLiteral("- - - - -"));
 
     // The manual's box from the menu.
@@ -439,20 +451,20 @@ private slots:
     QCOMPARE(p.scripted.messages.shown.size(), shown + 1);
 
     QTest::mouseClick(coupon.Label49, Qt::LeftButton);
-    QCOMPARE(coupon.tablap->item(1, 9)->text(), QString());
+    QCOMPARE(coupon.tablap->text(1, 9), QString());
     QTest::mouseClick(coupon.Command32, Qt::LeftButton);
     QCOMPARE(gridColumns(coupon.tablap, 0, 11), stored);
-    QCOMPARE(coupon.tablap->item(29, 14)->text(), coupon.tablap->item(29, 0)->text());
+    QCOMPARE(coupon.tablap->text(29, 14), coupon.tablap->text(29, 0));
     QVERIFY(!w.tablag->isVisible()); // the rebuilt coupon takes the window
 
     QTest::mouseClick(coupon.Command29, Qt::LeftButton);
     ui::StatsPanel &stats = *w.Frame13;
     QVERIFY(stats.isVisible() && !coupon.isVisible());
     QVERIFY(stats.Label5->text().startsWith(QStringLiteral("    CORRESPONDENCIA ENTRE LA VALORACIÓN DADA")));
-    QCOMPARE(stats.tablac->item(0, 0)->text(), QStringLiteral("-56"));
-    QCOMPARE(stats.tablac->item(5, 0)->text(), QStringLiteral("5"));
-    QCOMPARE(stats.tablac->item(5, 28)->text(), QStringLiteral("21D")); // 2, 1, X and 2 valued about 0
-    QCOMPARE(stats.tablacs->item(2, 0)->text(), QStringLiteral("X"));
+    QCOMPARE(stats.tablac->text(0, 0), QStringLiteral("-56"));
+    QCOMPARE(stats.tablac->text(5, 0), QStringLiteral("5"));
+    QCOMPARE(stats.tablac->text(5, 28), QStringLiteral("21D")); // 2, 1, X and 2 valued about 0
+    QCOMPARE(stats.tablacs->text(2, 0), QStringLiteral("X"));
     QCOMPARE(gridColumns(stats.tablacs, 28, 28).mid(1), QStringList({"1", "1", "2"}));
     QVERIFY(QFileInfo::exists(season.file(QStringLiteral("eprono14.txt"))));
     QVERIFY(saveShot(w, QStringLiteral("stats-1x2.png")));
@@ -493,26 +505,26 @@ private slots:
       QTest::keyClicks(dialog->tablaf, QStringLiteral("9")); // the names column takes nothing
       clickCell(dialog->tablaf, 2, 3);
       QTest::keyClicks(dialog->tablaf, QStringLiteral("7 "));   // a blank empties the cell and moves down
-      seen = {dialog->windowTitle(),        dialog->tablaf->item(0, 1)->text(), dialog->tablaf->item(1, 1)->text(),
-              dialog->tablaf->item(1, 3)->text(), dialog->tablaf->item(2, 1)->text(),
-              dialog->tablaf->item(2, 3)->text(), dialog->Label1->text(),
-              QString::number(dialog->tablaf->selectedItems().value(0)->row())};
+      seen = {dialog->windowTitle(),        dialog->tablaf->text(0, 1), dialog->tablaf->text(1, 1),
+              dialog->tablaf->text(1, 3), dialog->tablaf->text(2, 1),
+              dialog->tablaf->text(2, 3), dialog->Label1->text(),
+              QString::number(dialog->tablaf->selectionModel()->selectedIndexes().value(0).row())};
       saveShot(*dialog, QStringLiteral("factor-window.png"));
       p.scripted.messages.answers = {controls::MessageAnswer::Yes};
       dialog->close();
     });
     QTest::mouseClick(coupon.Command23, Qt::LeftButton);
-    const QString home = coupon.tablap->item(1, 0)->text().mid(3, 5), away = coupon.tablap->item(2, 0)->text().mid(3, 5);
+    const QString home = coupon.tablap->text(1, 0).mid(3, 5), away = coupon.tablap->text(2, 0).mid(3, 5);
     QCOMPARE(seen, QStringList({QStringLiteral("Factores circunstanciales que  a los resultados"),
                                 QStringLiteral(" ENCUENTROS:"), home + QStringLiteral("- ") + away, QStringLiteral("30"),
-                                coupon.tablap->item(3, 0)->text().mid(3, 5) + QStringLiteral("- ") +
-                                    coupon.tablap->item(4, 0)->text().mid(3, 5),
+                                coupon.tablap->text(3, 0).mid(3, 5) + QStringLiteral("- ") +
+                                    coupon.tablap->text(4, 0).mid(3, 5),
                                 QString(), QStringLiteral("3"), QStringLiteral("3")}));
     QCOMPARE(p.scripted.messages.shown.last().title, QStringLiteral("Salir?"));
     // Rebuilt with the factors: line 1 carries 40 + 30 + 50 as its eighth value.
-    QCOMPARE(coupon.tablap->item(1, 9)->text().mid(26, 5), QStringLiteral("  120"));
-    QCOMPARE(coupon.tablap->item(2, 9)->text().size(), 31);
-    QCOMPARE(coupon.tablap->item(3, 9)->text().mid(26, 5), QStringLiteral("     "));
+    QCOMPARE(coupon.tablap->text(1, 9).mid(26, 5), QStringLiteral("  120"));
+    QCOMPARE(coupon.tablap->text(2, 9).size(), 31);
+    QCOMPARE(coupon.tablap->text(3, 9).mid(26, 5), QStringLiteral("     "));
   }
 
   // A jornada typed in and archived in the real 2012/13 season whose
@@ -527,7 +539,7 @@ private slots:
       Program real(QFileInfo(samplePath(QStringLiteral("Edato13.txt"))).absolutePath(), today);
       QTest::keyClicks(real.window->Text2, QStringLiteral("ccc---"));
       for (int line = 2; line < real.window->List6->count(); ++line)
-        results += real.window->List6->item(line)->text().left(2);
+        results += real.window->List6->text(line).left(2);
     }
     QCOMPARE(results.size(), 20);
     SeasonCopy season(QStringLiteral("Edato13.txt"));
@@ -547,7 +559,7 @@ private slots:
     auto &w = *p.window;
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::keyClicks(w.Text2, QStringLiteral("ccc---"));
-    QCOMPARE(w.List6->item(2)->text(), QStringLiteral(".."));
+    QCOMPARE(w.List6->text(2), QStringLiteral(".."));
     QVERIFY(!w.entry->Frame10->isVisible() && w.entry->Frame11->isVisible());
     QTest::keyClick(w.Text2, Qt::Key_Return);
     QVERIFY(w.entry->Frame10->isVisible() && !w.entry->Frame11->isVisible());
@@ -565,7 +577,7 @@ private slots:
     QTest::keyClicks(w.entry->Text4, results);
     QTest::keyClick(w.entry->Text4, Qt::Key_Return); // stored, and OK to archive
     QCOMPARE(p.scripted.messages.shown.last().title, QStringLiteral("Archivar Jornadas!!"));
-    QCOMPARE(w.List6->item(2)->text(), results.left(2));
+    QCOMPARE(w.List6->text(2), results.left(2));
     QCOMPARE(w.entry->Label17->text(), QStringLiteral("1ª y 2ª Ej:0909   ==> Pulse ENTER"));
     QCOMPARE(w.entry->Text4->text(), QStringLiteral("2042 Jorndas Actuales")); // the jornada just typed in
     QVERIFY(saveShot(w, QStringLiteral("entry-archive.png")));
@@ -623,15 +635,15 @@ private slots:
     auto jornadas = [&] {
       QStringList heads;
       for (int k : {5, 0, 4})
-        heads.append(ten.List10[k]->item(1)->text());
+        heads.append(ten.List10[k]->text(1));
       return heads;
     };
     QCOMPARE(jornadas(), QStringList({" Jornada 29   ---------", " Jornada 34   ---------", " Jornada 38   ---------"}));
     QTest::mouseClick(ten.Command25, Qt::LeftButton);
     QCOMPARE(jornadas(), QStringList({" Jornada 01   ---------", " Jornada 06   ---------", " Jornada 10   ---------"}));
     QTest::mouseClick(ten.Command26, Qt::LeftButton);
-    QCOMPARE(ten.List10[4]->item(1)->text(), QStringLiteral(" Jornada 20   ---------"));
-    QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d [1X2]$")).match(ten.List11[4]->item(3)->text()).hasMatch());
+    QCOMPARE(ten.List10[4]->text(1), QStringLiteral(" Jornada 20   ---------"));
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d [1X2]$")).match(ten.List11[4]->text(3)).hasMatch());
 
     QTest::mouseClick(w.Command9, Qt::LeftButton);
     ui::HistoryPanel &history = *w.Frame8;
@@ -642,17 +654,17 @@ private slots:
     // The matches not lost are the selected lines, and they look selected.
     for (int k = 0; k < 6; ++k) {
       ui::ListWidget *list = history.List13[k];
-      QVERIFY(!list->selectedItems().isEmpty());
+      QVERIFY(!list->selectionModel()->selectedIndexes().isEmpty());
       for (int i = 0; i < list->count(); ++i)
-        QCOMPARE(list->item(i)->isSelected(), p.form->List13[k].selected(i));
+        QCOMPARE(list->isLineSelected(i), p.form->List13[k].selected(i));
     }
     ui::ListWidget *first = history.List13[0];
     const QImage shot = first->viewport()->grab().toImage();
-    auto shade = [&](int line) { return shot.pixelColor(2, first->visualItemRect(first->item(line)).center().y()); };
+    auto lineShade = [&](int line) { return shot.pixelColor(2, first->lineRect(line).center().y()); };
     int on = -1, off = -1;
     for (int i = 0; i < 20; ++i)
-      (first->item(i)->isSelected() ? on : off) = i;
-    QVERIFY(on >= 0 && off >= 0 && shade(on) != shade(off));
+      (first->isLineSelected(i) ? on : off) = i;
+    QVERIFY(on >= 0 && off >= 0 && lineShade(on) != lineShade(off));
     QTest::mouseClick(history.Command27, Qt::LeftButton);
     QVERIFY(history.Label38->text().startsWith(QStringLiteral("Jnd  7-")));
     QTest::mouseClick(history.Command28, Qt::LeftButton);
@@ -667,9 +679,9 @@ private slots:
     QVERIFY(byDifference.isVisible() && !history.isVisible());
     QCOMPARE(byDifference.caption->text(), p.form->Frame4.caption);
     const ui::ListWidget *last = byDifference.List9[5];
-    QCOMPARE(last->item(last->count() - 3)->text(), QStringLiteral("Uns  Xs  Uxs Ds"));
-    QCOMPARE(last->item(last->count() - 2)->text(), QStringLiteral("179  86 265  115")); // the real 2013/14
-    QCOMPARE(last->item(last->count() - 1)->text(), QStringLiteral(" 47% 23% 70% 30%"));
+    QCOMPARE(last->text(last->count() - 3), QStringLiteral("Uns  Xs  Uxs Ds"));
+    QCOMPARE(last->text(last->count() - 2), QStringLiteral("179  86 265  115")); // the real 2013/14
+    QCOMPARE(last->text(last->count() - 1), QStringLiteral(" 47% 23% 70% 30%"));
     QTest::mouseClick(byDifference.Label37, Qt::LeftButton);
     QVERIFY(testing::readAll(season.file(QStringLiteral("Qhistorial.TXT"))).contains("Tabla-1X2"));
   }
@@ -756,6 +768,60 @@ private slots:
     QCOMPARE(p.scripted.messages.shown.size(), shown);
   }
 
+  // Every button, clickable caption and menu entry of the window runs a
+  // handler of the table, and every control the table names is on the window.
+  void everyControlHasItsHandler()
+  {
+    Program p;
+    const QStringList handled = ui::handledControls();
+    QStringList named, deaf;
+    for (QObject *control : p.window->findChildren<QObject *>()) {
+      const QString name = ui::controlName(control);
+      named.append(name);
+      const bool clickable = qobject_cast<QAbstractButton *>(control) || qobject_cast<ui::ClickLabel *>(control) ||
+                             qobject_cast<QAction *>(control);
+      if (clickable && !name.isEmpty() && !handled.contains(name))
+        deaf.append(name);
+    }
+    QCOMPARE(deaf, QStringList());
+    for (const QString &name : handled)
+      QVERIFY2(named.contains(name), qPrintable(name));
+  }
+
+  // The mouse passing over the controls writes the help line and nothing
+  // else: no list or grid is told of a change. A view asked for again with
+  // the same lines is not drawn again either; another sort key redraws the
+  // standings' lists.
+  void onlyWhatChangedIsDrawnAgain()
+  {
+    Program p;
+    auto &w = *p.window;
+    QTest::mouseClick(w.Command12, Qt::LeftButton);
+    QHash<QString, int> told;
+    for (QAbstractItemView *view : w.findChildren<QAbstractItemView *>()) {
+      const QString name = view->objectName();
+      auto tell = [&told, name] { ++told[name]; };
+      QAbstractItemModel *model = view->model();
+      connect(model, &QAbstractItemModel::dataChanged, this, tell);
+      connect(model, &QAbstractItemModel::modelReset, this, tell);
+      connect(model, &QAbstractItemModel::rowsInserted, this, tell);
+      connect(model, &QAbstractItemModel::rowsRemoved, this, tell);
+      connect(model, &QAbstractItemModel::columnsInserted, this, tell);
+      connect(model, &QAbstractItemModel::columnsRemoved, this, tell);
+    }
+    const QString before = w.Label2->text();
+    for (QWidget *over : std::initializer_list<QWidget *>{w.Command7, w.List12[2]->viewport(), w.tablag->viewport(),
+                                                          w.Label34, w.Command36, w.List1->viewport()})
+      QTest::mouseMove(over, QPoint(3, 3));
+    QVERIFY(w.Label2->text() != before);
+    QCOMPARE(told, (QHash<QString, int>()));
+    QTest::mouseClick(w.Command12, Qt::LeftButton);
+    QCOMPARE(told, (QHash<QString, int>()));
+    QTest::mouseClick(w.Label40[0], Qt::LeftButton);
+    QVERIFY(told.contains(QStringLiteral("List12(0)")));
+    QVERIFY(!told.contains(QStringLiteral("tab1")) && !told.contains(QStringLiteral("tablap")));
+  }
+
   void exitAsksFirst()
   {
     Program p;
@@ -764,7 +830,7 @@ private slots:
     QVERIFY(!w.close());
     QVERIFY(w.isVisible());
     QCOMPARE(p.scripted.messages.shown.last().text, QStringLiteral("       Salir?       ó          Cancelar!"));
-    QCOMPARE(w.tablag->item(1, 1)->text(), QStringLiteral(" ATLÉT"));
+    QCOMPARE(w.tablag->text(1, 1), QStringLiteral(" ATLÉT"));
     p.scripted.messages.answers = {controls::MessageAnswer::Cancel};
     w.mnuSalir->trigger();
     QVERIFY(w.isVisible());
@@ -787,7 +853,7 @@ private slots:
     p.scripted.fileDialog.choices = {samplePath(QStringLiteral("Edato13.txt"))};
     w.mnuaCargar->trigger();
     QCOMPARE(w.Label18->text(), QStringLiteral("1ª División-38 Temporada  2012/13"));
-    QCOMPARE(w.tablag->item(1, 1)->text(), QStringLiteral(" BARÇA"));
+    QCOMPARE(w.tablag->text(1, 1), QStringLiteral(" BARÇA"));
   }
 
   // Without a printer installed, a document becomes a PDF in the folder given,

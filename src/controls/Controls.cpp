@@ -17,6 +17,10 @@ Rgb paletteColour(int number)
 
 void ListBox::clear()
 {
+  if (!lines_.isEmpty())
+    changes_->cleared = true;
+  if (listIndex_ != -1 || !selection_.isEmpty())
+    changes_->selection = true;
   lines_.clear();
   listIndex_ = -1;
   selection_.clear();
@@ -57,17 +61,22 @@ bool sortsBefore(const QString &a, const QString &b)
 void ListBox::addItem(const QString &line)
 {
   if (!sorted) {
+    changes_->lineFrom(int(lines_.size()));
     lines_.append(line);
     return;
   }
   // Equal lines keep the order in which they came.
-  lines_.insert(std::upper_bound(lines_.begin(), lines_.end(), line, sortsBefore), line);
+  const auto at = std::upper_bound(lines_.begin(), lines_.end(), line, sortsBefore);
+  changes_->lineFrom(int(at - lines_.begin()));
+  lines_.insert(at, line);
 }
 
 void ListBox::setItem(int i, const QString &line)
 {
-  if (i >= 0 && i < lines_.size())
+  if (i >= 0 && i < lines_.size() && lines_[i] != line) {
     lines_[i] = line;
+    changes_->lineFrom(i);
+  }
 }
 
 QString ListBox::item(int i) const
@@ -77,14 +86,17 @@ QString ListBox::item(int i) const
 
 void ListBox::setListIndex(int i)
 {
-  if (i >= -1 && i < lines_.size())
+  if (i >= -1 && i < lines_.size() && i != listIndex_) {
     listIndex_ = i;
+    changes_->selection = true;
+  }
 }
 
 void ListBox::setSelected(int i, bool on)
 {
-  if (i < 0 || i >= lines_.size())
+  if (i < 0 || i >= lines_.size() || selection_.contains(i) == on)
     return;
+  changes_->selection = true;
   selection_.removeAll(i);
   if (on) {
     selection_.append(i);
@@ -92,10 +104,25 @@ void ListBox::setSelected(int i, bool on)
   }
 }
 
+void GridChanges::cell(int row, int col)
+{
+  if (top < 0) {
+    top = bottom = row;
+    left = right = col;
+    return;
+  }
+  top = std::min(top, row);
+  bottom = std::max(bottom, row);
+  left = std::min(left, col);
+  right = std::max(right, col);
+}
+
 void Grid::resize(int rows, int cols)
 {
   rows = std::max(rows, 0);
   cols = std::max(cols, 0);
+  if (rows != rows_ || cols != cols_)
+    changes_->layout = true;
   std::vector<QString> cells(static_cast<size_t>(rows) * cols);
   std::vector<Rgb> colours(static_cast<size_t>(rows) * cols, kNoColour);
   for (int r = 0; r < std::min(rows, rows_); ++r) {
@@ -130,7 +157,11 @@ void Grid::setText(int r, int c, const QString &value)
 {
   if (r < 0 || c < 0 || r >= rows_ || c >= cols_)
     return;
-  cells_[static_cast<size_t>(r) * cols_ + c] = value;
+  QString &cell = cells_[static_cast<size_t>(r) * cols_ + c];
+  if (cell != value) {
+    cell = value;
+    changes_->cell(r, c);
+  }
 }
 
 Rgb Grid::cellColour(int r, int c) const
@@ -144,7 +175,11 @@ void Grid::setCellColour(int r, int c, Rgb colour)
 {
   if (r < 0 || c < 0 || r >= rows_ || c >= cols_)
     return;
-  colours_[static_cast<size_t>(r) * cols_ + c] = colour;
+  Rgb &cell = colours_[static_cast<size_t>(r) * cols_ + c];
+  if (cell != colour) {
+    cell = colour;
+    changes_->cell(r, c);
+  }
 }
 
 int Grid::colWidth(int c) const
@@ -154,8 +189,10 @@ int Grid::colWidth(int c) const
 
 void Grid::setColWidth(int c, int twips)
 {
-  if (c >= 0 && c < cols_)
+  if (c >= 0 && c < cols_ && widths_[c] != twips) {
     widths_[c] = twips;
+    changes_->layout = true;
+  }
 }
 
 Alignment Grid::colAlignment(int c) const
@@ -165,13 +202,20 @@ Alignment Grid::colAlignment(int c) const
 
 void Grid::setColAlignment(int c, Alignment a)
 {
-  if (c >= 0 && c < cols_)
+  if (c >= 0 && c < cols_ && alignments_[c] != a) {
     alignments_[c] = a;
+    changes_->layout = true;
+  }
 }
 
 void Grid::clear()
 {
-  std::fill(cells_.begin(), cells_.end(), QString());
+  for (size_t i = 0; i < cells_.size(); ++i) {
+    if (!cells_[i].isEmpty()) {
+      cells_[i].clear();
+      changes_->cell(int(i / cols_), int(i % cols_));
+    }
+  }
 }
 
 } // namespace controls

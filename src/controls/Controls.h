@@ -7,6 +7,8 @@
 #include <QtGlobal>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace controls {
@@ -64,6 +66,37 @@ struct MenuEntry {
   bool visible = true;
 };
 
+// A control's changes since its view last took them. The window redraws after
+// every event, the mouse entering a control included: a view that takes no
+// change has nothing to redraw. A new control, or one given another's value,
+// has everything to draw.
+template <typename Changes>
+class Pending {
+public:
+  Pending() = default;
+  Pending(const Pending &) {}
+  Pending &operator=(const Pending &)
+  {
+    changes_ = Changes::everything();
+    return *this;
+  }
+  Changes &operator*() { return changes_; }
+  Changes *operator->() { return &changes_; }
+
+private:
+  Changes changes_ = Changes::everything();
+};
+
+// What changed in a list box.
+struct ListChanges {
+  bool cleared = false;   // emptied since: every line it holds is new
+  int firstLine = -1;     // the first line written or added, the lines after it moved (-1: none)
+  bool selection = false; // the list index or the highlighted lines
+  bool any() const { return cleared || firstLine >= 0 || selection; }
+  void lineFrom(int i) { firstLine = firstLine < 0 ? i : std::min(firstLine, i); }
+  static ListChanges everything() { return {true, 0, true}; }
+};
+
 class ListBox {
 public:
   void clear();
@@ -79,6 +112,8 @@ public:
   void setSelected(int i, bool on);
   bool selected(int i) const { return selection_.contains(i); }
   const QList<int> &selectedLines() const { return selection_; }
+  // What changed since the last call; the list then counts from nothing again.
+  ListChanges takeChanges() { return std::exchange(*changes_, ListChanges()); }
 
   QString fontName;
   double fontSize = 0;
@@ -90,9 +125,21 @@ private:
   QStringList lines_;
   int listIndex_ = -1;
   QList<int> selection_;
+  Pending<ListChanges> changes_;
 };
 
 enum class Alignment { General, LeftTop, LeftCentre };
+
+// What changed in a grid. Its current cell, selection, font size and
+// visibility are plain fields that a view compares on each redraw.
+struct GridChanges {
+  bool layout = false; // rows, columns, column widths or alignments
+  // The cells whose text or colour changed, as the rectangle holding them (top -1: none).
+  int top = -1, left = -1, bottom = -1, right = -1;
+  bool any() const { return layout || top >= 0; }
+  void cell(int row, int col);
+  static GridChanges everything() { return {true}; }
+};
 
 class Grid {
 public:
@@ -120,6 +167,9 @@ public:
   void setCurrentCellColour(Rgb colour) { setCellColour(row, col, colour); }
 
   void clear(); // every cell's text
+  // What changed since the last call; the grid then counts from nothing again.
+  GridChanges takeChanges() { return std::exchange(*changes_, GridChanges()); }
+
   bool visible = true;
   double fontSize = 8;
   Geometry geometry;
@@ -132,6 +182,7 @@ private:
   std::vector<Rgb> colours_;
   std::vector<int> widths_;
   std::vector<Alignment> alignments_;
+  Pending<GridChanges> changes_;
 };
 
 } // namespace controls

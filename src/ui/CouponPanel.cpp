@@ -11,18 +11,7 @@
 
 namespace ui {
 
-namespace {
-
-void moveTo(controls::Grid &grid, int row, int col)
-{
-  grid.row = grid.rowSel = row;
-  grid.col = grid.colSel = col;
-}
-
-} // namespace
-
-CouponPanel::CouponPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
-    : QWidget(parent), form_(form), run_(std::move(run))
+CouponPanel::CouponPanel(vaticor::Qmodelop &form, QWidget *parent) : QWidget(parent), form_(form)
 {
   nameControl(this, QStringLiteral("Frame9"));
   auto *v = new QVBoxLayout(this);
@@ -48,24 +37,18 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
   titleRow->addWidget(Label43);
   v->addLayout(titleRow);
 
-  const vaticor::Qmodelop &f = form_;
-  auto button = [this](QPushButton *&widget, const controls::Button &model, const char *name, void (vaticor::Qmodelop::*click)()) {
-    widget = newButton(model);
-    nameControl(widget, QLatin1String(name));
-    vaticor::Qmodelop *form = &form_;
-    connect(widget, &QPushButton::clicked, this, [this, form, click] { run_([form, click] { (form->*click)(); }); });
-  };
-  button(Command18, f.Command18, "Command18", &vaticor::Qmodelop::Command18_Click);
-  button(Command19, f.Command19, "Command19", &vaticor::Qmodelop::Command19_Click);
-  button(Command31, f.Command31, "Command31", &vaticor::Qmodelop::Command31_Click);
-  button(Command17, f.Command17, "Command17", &vaticor::Qmodelop::Command17_Click);
-  button(Command20, f.Command20, "Command20", &vaticor::Qmodelop::Command20_Click);
-  button(Command21, f.Command21, "Command21", &vaticor::Qmodelop::Command21_Click);
-  button(Command22, f.Command22, "Command22", &vaticor::Qmodelop::Command22_Click);
-  button(Command32, f.Command32, "Command32", &vaticor::Qmodelop::Command32_Click);
-  button(Command29, f.Command29, "Command29", &vaticor::Qmodelop::Command29_Click);
-  button(Command23, f.Command23, "Command23", &vaticor::Qmodelop::Command23_Click);
-  button(Command40, f.Command40, "Command40", &vaticor::Qmodelop::sistemas_Open);
+  const struct {
+    QPushButton **widget;
+    const controls::Button &model;
+    const char *name;
+  } buttons[] = {{&Command18, form.Command18, "Command18"}, {&Command19, form.Command19, "Command19"},
+                 {&Command31, form.Command31, "Command31"}, {&Command17, form.Command17, "Command17"},
+                 {&Command20, form.Command20, "Command20"}, {&Command21, form.Command21, "Command21"},
+                 {&Command22, form.Command22, "Command22"}, {&Command32, form.Command32, "Command32"},
+                 {&Command29, form.Command29, "Command29"}, {&Command23, form.Command23, "Command23"},
+                 {&Command40, form.Command40, "Command40"}};
+  for (const auto &b : buttons)
+    *b.widget = newButton(this, b.model, QLatin1String(b.name));
   Command19->setStyleSheet(QStringLiteral("font-weight:bold;"));
   for (QPushButton *arrow : {Command17, Command31, Command20, Command21})
     arrow->setFixedWidth(arrow->fontMetrics().horizontalAdvance(QStringLiteral("<<")) + 18);
@@ -75,20 +58,20 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
   Text5->setFont(fixedFont(10));
   Text5->setFixedWidth(40);
   Text5->setStyleSheet(QStringLiteral("background:#ffc0cb; color:black;"));
-  connect(Text5, &QLineEdit::textEdited, this, [this](const QString &t) { form_.Text5.text = t; });
+  bindText(Text5, form.Text5);
 
-  auto *buttons = new QHBoxLayout;
+  auto *row = new QHBoxLayout;
   for (QPushButton *b : {Command18, Command19, Command31, Command17})
-    buttons->addWidget(b);
-  buttons->addSpacing(16);
-  buttons->addWidget(new QLabel(QStringLiteral("Pronóstico nº:"), this));
-  buttons->addWidget(Command20);
-  buttons->addWidget(Text5);
-  buttons->addWidget(Command21);
+    row->addWidget(b);
+  row->addSpacing(16);
+  row->addWidget(new QLabel(QStringLiteral("Pronóstico nº:"), this));
+  row->addWidget(Command20);
+  row->addWidget(Text5);
+  row->addWidget(Command21);
   for (QPushButton *b : {Command22, Command32, Command29, Command23, Command40})
-    buttons->addWidget(b);
-  buttons->addStretch(1);
-  v->addLayout(buttons);
+    row->addWidget(b);
+  row->addStretch(1);
+  v->addLayout(row);
 
   // One switch per column of the coupon; a ticked one hides its column.
   auto *switches = new QHBoxLayout;
@@ -97,29 +80,17 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
     Check2[i] = new QCheckBox(this);
     nameControl(Check2[i], QStringLiteral("Check2"), i);
     Check2[i]->setFocusPolicy(Qt::NoFocus);
-    connect(Check2[i], &QCheckBox::clicked, this, [this, i](bool on) {
-      run_([this, i, on] {
-        form_.Check2[i].value = on ? 1 : 0;
-        form_.Check2_Click(i);
-      });
-    });
     switches->addWidget(Check2[i]);
   }
   switches->addStretch(1);
   v->addLayout(switches);
 
-  tablap = new GridWidget(this);
+  tablap = new GridWidget(form.tablap, this);
   nameControl(tablap, QStringLiteral("tablap"));
   tablap->setFollowsFontSize(true);
-  connect(tablap, &GridWidget::cellPicked, this, [this](int r, int c) {
-    run_([this, r, c] {
-      moveTo(form_.tablap, r, c);
-      form_.tablap_Click(r, c);
-    });
-  });
-  tablam = new GridWidget(this);
+  // The score model at the coupon's size, so that its rows stand level with the coupon's.
+  tablam = new GridWidget(form.tablam, this);
   nameControl(tablam, QStringLiteral("tablam"));
-  tablam->setFollowsFontSize(true);
   auto *grids = new QHBoxLayout;
   grids->setSpacing(2);
   grids->addWidget(tablap, 0, Qt::AlignTop);
@@ -164,20 +135,12 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
   Label39->setStyleSheet(QStringLiteral("background:#ffffe0;"));
   v->addWidget(Label39);
   v->addStretch(1);
-
-  connect(Label49, &ClickLabel::clicked, this, [this] { run_([this] { form_.Label49_Click(); }); });
-  connect(label42, &ClickLabel::clicked, this, [this] { run_([this] { form_.label42_Click(); }); });
-  connect(Label43, &ClickLabel::clicked, this,
-          [this] { run_.print(QStringLiteral("Quiniela"), [this] { form_.Label43_Click(); }); });
-  connect(Label46, &ClickLabel::clicked, this, [this] { run_([this] { form_.Label46_Click(); }); });
-  connect(Label47, &ClickLabel::clicked, this, [this] { run_([this] { form_.Label47_Click(); }); });
-  connect(Label6, &ClickLabel::clicked, this, [this] { run_([this] { form_.Label6_Click(); }); });
-  connect(Label9, &ClickLabel::clicked, this, [this] { run_([this] { form_.Label9_Click(); }); });
 }
 
 void CouponPanel::draw()
 {
   const vaticor::Qmodelop &f = form_;
+  setVisible(f.Frame9.visible);
   for (auto [widget, label] : {std::pair{static_cast<QLabel *>(Label49), &f.Label49},
                                std::pair{static_cast<QLabel *>(label42), &f.label42},
                                std::pair{static_cast<QLabel *>(Label43), &f.Label43},
@@ -199,17 +162,13 @@ void CouponPanel::draw()
   drawText(Text5, f.Text5);
   for (int i = 0; i < 14; ++i)
     drawCheck(Check2[i], f.Check2[i]);
-  tablap->draw(f.tablap);
-  tablap->setFixedSize(tablap->fullSize());
-  // The model's grid at the coupon's size, so that its rows stand level with the coupon's.
-  controls::Grid model = f.tablam;
-  model.fontSize = f.tablap.fontSize;
-  tablam->draw(model);
-  tablam->setFixedSize(tablam->fullSize());
+  tablap->sync();
+  if (f.tablap.fontSize > 0 && f.tablap.fontSize != tablam->textSize())
+    tablam->setTextSize(f.tablap.fontSize);
+  tablam->sync();
 }
 
-StatsPanel::StatsPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
-    : QWidget(parent), form_(form), run_(std::move(run))
+StatsPanel::StatsPanel(vaticor::Qmodelop &form, QWidget *parent) : QWidget(parent), form_(form)
 {
   nameControl(this, QStringLiteral("Frame13"));
   auto *v = new QVBoxLayout(this);
@@ -219,40 +178,34 @@ StatsPanel::StatsPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
   Label5 = newLabel(this);
   nameControl(Label5, QStringLiteral("Label5"));
   Label5->setWordWrap(true);
-  Command34 = newButton(form.Command34);
-  nameControl(Command34, QStringLiteral("Command34"));
-  Command33 = newButton(form.Command33);
-  nameControl(Command33, QStringLiteral("Command33"));
+  Command34 = newButton(this, form.Command34, QStringLiteral("Command34"));
+  Command33 = newButton(this, form.Command33, QStringLiteral("Command33"));
   Command33->setStyleSheet(QStringLiteral("font-weight:bold;"));
   top->addWidget(Label5, 1);
   top->addWidget(Command34, 0, Qt::AlignTop);
   top->addWidget(Command33, 0, Qt::AlignTop);
   v->addLayout(top);
   // 56 values side by side: the tables take a small size to stand whole on the screen.
-  tablac = new GridWidget(this);
+  tablac = new GridWidget(form.tablac, this);
   nameControl(tablac, QStringLiteral("tablac"));
-  tablacs = new GridWidget(this);
+  tablacs = new GridWidget(form.tablacs, this);
   nameControl(tablacs, QStringLiteral("tablacs"));
   for (GridWidget *grid : {tablac, tablacs}) {
     grid->setTextSize(5);
     v->addWidget(grid, 0, Qt::AlignLeft);
   }
   v->addStretch(1);
-  connect(Command33, &QPushButton::clicked, this, [this] { run_([this] { form_.Command33_Click(); }); });
-  connect(Command34, &QPushButton::clicked, this,
-          [this] { run_.print(QStringLiteral("Estadistica"), [this] { form_.Command34_Click(); }); });
 }
 
 void StatsPanel::draw()
 {
   const vaticor::Qmodelop &f = form_;
+  setVisible(f.Frame13.visible);
   drawLabel(Label5, f.Label5);
   drawButton(Command33, f.Command33);
   drawButton(Command34, f.Command34);
-  tablac->draw(f.tablac);
-  tablac->setFixedSize(tablac->fullSize());
-  tablacs->draw(f.tablacs);
-  tablacs->setFixedSize(tablacs->fullSize());
+  tablac->sync();
+  tablacs->sync();
 }
 
 } // namespace ui

@@ -19,7 +19,7 @@ namespace ui {
 class CouponPanel : public QWidget {
   Q_OBJECT
 public:
-  CouponPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent = nullptr);
+  explicit CouponPanel(vaticor::Qmodelop &form, QWidget *parent = nullptr);
   void draw();
 
   GridWidget *tablap;
@@ -33,7 +33,6 @@ public:
 
 private:
   vaticor::Qmodelop &form_;
-  Runner run_;
 };
 
 // The statistics panel `Frame13`: the signs that fell at each valuation
@@ -41,7 +40,7 @@ private:
 class StatsPanel : public QWidget {
   Q_OBJECT
 public:
-  StatsPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent = nullptr);
+  explicit StatsPanel(vaticor::Qmodelop &form, QWidget *parent = nullptr);
   void draw();
 
   QLabel *Label5;
@@ -50,7 +49,6 @@ public:
 
 private:
   vaticor::Qmodelop &form_;
-  Runner run_;
 };
 
 } // namespace ui

@@ -37,7 +37,7 @@ EntryPanel::EntryPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
   entry->addWidget(Label15);
   entry->addWidget(Text4);
   // Keys other than Enter type into the line; Enter confirms the step open.
-  connect(Text4, &QLineEdit::textEdited, this, [this](const QString &t) { form_.Text4.text = t; });
+  bindText(Text4, form.Text4);
   connect(Text4, &QLineEdit::returnPressed, this, [this] { run_([this] { form_.Text4_KeyPress(13); }); });
 
   Frame11 = new QWidget(this);

@@ -38,7 +38,7 @@ FactorDialog::FactorDialog(vaticor::Qmodelop &form, QWidget *parent) : QDialog(p
   }
   v->addLayout(captions);
 
-  tablaf = new GridWidget(this);
+  tablaf = new GridWidget(form.factor.tablaf, this);
   tablaf->setObjectName(QStringLiteral("tablaf"));
   tablaf->setMarksCurrentCell(true);
   // The grid takes the keys typed: they go to the form one by one.
@@ -85,8 +85,7 @@ void FactorDialog::refresh()
   const vaticor::FactorWindow &f = form_.factor;
   setWindowTitle(f.caption);
   Label1->setText(f.Label1.caption);
-  tablaf->draw(f.tablaf);
-  tablaf->setFixedSize(tablaf->fullSize());
+  tablaf->sync();
 }
 
 bool FactorDialog::eventFilter(QObject *watched, QEvent *event)

@@ -1,15 +1,18 @@
 #include "ui/GridWidget.h"
 
 #include "ui/Fonts.h"
+#include "ui/GridModel.h"
 
 #include <QHeaderView>
 #include <QStyle>
 
 namespace ui {
 
-GridWidget::GridWidget(QWidget *parent) : QTableWidget(parent)
+GridWidget::GridWidget(controls::Grid &grid, QWidget *parent) : QTableView(parent)
 {
-  setFont(fixedFont(8));
+  // The font before the first column: the hidden header keeps the narrowest
+  // width it allows a column from the font it had when its columns came.
+  setTextSize(8);
   horizontalHeader()->hide();
   verticalHeader()->hide();
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -18,8 +21,19 @@ GridWidget::GridWidget(QWidget *parent) : QTableWidget(parent)
   setWordWrap(false);
   setSortingEnabled(false);
   setFocusPolicy(Qt::NoFocus);
-  setTextSize(8);
-  connect(this, &QTableWidget::cellClicked, this, &GridWidget::cellPicked);
+  model_ = new GridModel(grid, this);
+  setModel(model_);
+  fitColumns(0, columnCount() - 1);
+  connect(this, &QTableView::clicked, this, [this](const QModelIndex &index) { emit cellPicked(index.row(), index.column()); });
+  auto moved = [this] { selectionMoved_ = selectionMoved_ || !applyingSelection_; };
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, moved);
+  connect(model_, &QAbstractItemModel::rowsInserted, this, moved);
+  connect(model_, &QAbstractItemModel::columnsInserted, this, moved);
+}
+
+controls::Grid &GridWidget::grid() const
+{
+  return model_->grid();
 }
 
 void GridWidget::setTextSize(double points)
@@ -35,59 +49,79 @@ void GridWidget::setTextSize(double points)
   const int rowHeight = metrics.height() + 2 * overflow + 1;
   verticalHeader()->setMinimumSectionSize(rowHeight);
   verticalHeader()->setDefaultSectionSize(rowHeight);
+  if (!model_)
+    return;
   for (int r = 0; r < rowCount(); ++r)
     setRowHeight(r, rowHeight);
+  fitColumns(0, columnCount() - 1);
 }
 
-void GridWidget::draw(const controls::Grid &grid)
+void GridWidget::fitColumns(int first, int last)
 {
-  setVisible(grid.visible);
-  if (followsFontSize_ && grid.fontSize > 0 && grid.fontSize != textSize_)
-    setTextSize(grid.fontSize);
-  if (rowCount() != grid.rows())
-    setRowCount(grid.rows());
-  if (columnCount() != grid.cols())
-    setColumnCount(grid.cols());
+  const controls::Grid &g = grid();
   const QFontMetrics metrics(font());
   // Qt draws a cell's text this far in from each side, plus a pixel for the grid line.
   const int textMargins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
-  for (int c = 0; c < grid.cols(); ++c) {
-    int widest = 0;
-    for (int r = 0; r < grid.rows(); ++r) {
-      const QString text = grid.text(r, c);
-      QTableWidgetItem *it = item(r, c);
-      if (!it) {
-        it = new QTableWidgetItem;
-        setItem(r, c, it);
-      }
-      if (it->text() != text)
-        it->setText(text);
-      const controls::Rgb colour = grid.cellColour(r, c);
-      const QBrush brush = controls::alpha(colour) == 0 ? QBrush() : QBrush(QColor::fromRgb(static_cast<QRgb>(colour)));
-      if (it->background() != brush)
-        it->setBackground(brush);
-      Qt::Alignment align = Qt::AlignVCenter | Qt::AlignLeft;
-      if (grid.colAlignment(c) == controls::Alignment::LeftTop)
-        align = Qt::AlignTop | Qt::AlignLeft;
-      if (it->textAlignment() != int(align))
-        it->setTextAlignment(align);
-      widest = std::max(widest, metrics.horizontalAdvance(text));
-    }
+  last = std::min(last, columnCount() - 1);
+  for (int c = std::max(first, 0); c <= last; ++c) {
     // A near-zero width hides a column on purpose; otherwise no text is cut.
-    const int twips = grid.colWidth(c);
-    const int width = twips <= 15 ? 0 : std::max(twips / 15, widest + textMargins);
+    const int twips = g.colWidth(c);
+    int width = 0;
+    if (twips > 15) {
+      int widest = 0;
+      for (int r = 0; r < rowCount(); ++r)
+        widest = std::max(widest, metrics.horizontalAdvance(g.text(r, c)));
+      width = std::max(twips / 15, widest + textMargins);
+    }
     if (columnWidth(c) != width)
       setColumnWidth(c, width);
   }
-  clearSelection();
-  if (grid.rows() <= 0 || grid.cols() <= 0)
+  setFixedSize(fullSize());
+}
+
+void GridWidget::sync()
+{
+  const controls::Grid &g = grid();
+  setVisible(g.visible);
+  const controls::GridChanges changes = model_->sync();
+  if (followsFontSize_ && g.fontSize > 0 && g.fontSize != textSize_)
+    setTextSize(g.fontSize);
+  else if (changes.layout)
+    fitColumns(0, columnCount() - 1);
+  else if (changes.top >= 0)
+    fitColumns(changes.left, changes.right);
+  showSelection();
+}
+
+// The selection the grid holds: its current cell when typing goes there,
+// otherwise the range from the current cell to the selection's far corner
+// when it covers more than one cell.
+void GridWidget::showSelection()
+{
+  const controls::Grid &g = grid();
+  if (!selectionMoved_ && g.row == shownRow_ && g.col == shownCol_ && g.rowSel == shownRowSel_ &&
+      g.colSel == shownColSel_)
     return;
-  if (marksCurrentCell_)
-    setRangeSelected(QTableWidgetSelectionRange(grid.row, grid.col, grid.row, grid.col), true);
-  else if (grid.rowSel != grid.row || grid.colSel != grid.col)
-    setRangeSelected(QTableWidgetSelectionRange(std::min(grid.row, grid.rowSel), std::min(grid.col, grid.colSel),
-                                                std::max(grid.row, grid.rowSel), std::max(grid.col, grid.colSel)),
-                     true);
+  QItemSelection wanted;
+  if (rowCount() > 0 && columnCount() > 0) {
+    QModelIndex from, to;
+    if (marksCurrentCell_) {
+      from = to = model_->index(g.row, g.col);
+    } else if (g.rowSel != g.row || g.colSel != g.col) {
+      from = model_->index(std::min(g.row, g.rowSel), std::min(g.col, g.colSel));
+      to = model_->index(std::max(g.row, g.rowSel), std::max(g.col, g.colSel));
+    }
+    if (from.isValid() && to.isValid())
+      wanted.select(from, to);
+  }
+  applyingSelection_ = true;
+  selectionModel()->select(wanted, QItemSelectionModel::ClearAndSelect);
+  applyingSelection_ = false;
+  selectionMoved_ = false;
+  shownRow_ = g.row;
+  shownCol_ = g.col;
+  shownRowSel_ = g.rowSel;
+  shownColSel_ = g.colSel;
 }
 
 QSize GridWidget::fullSize() const
@@ -101,47 +135,24 @@ QSize GridWidget::fullSize() const
   return {w, h};
 }
 
-ListWidget::ListWidget(QWidget *parent) : QListWidget(parent)
+int GridWidget::rowCount() const
 {
-  setFont(fixedFont(8));
-  setTextElideMode(Qt::ElideNone);
-  setFocusPolicy(Qt::NoFocus);
-  setUniformItemSizes(true);
-  connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem *it) { emit linePicked(row(it)); });
+  return model_->rowCount();
 }
 
-void ListWidget::draw(const controls::ListBox &list)
+int GridWidget::columnCount() const
 {
-  setVisible(list.visible);
-  const QStringList &lines = list.lines();
-  bool same = count() == lines.size();
-  for (int i = 0; same && i < lines.size(); ++i)
-    same = item(i)->text() == lines[i];
-  if (!same) {
-    clear();
-    addItems(lines);
-  }
-  // The lines the model marks: its list index and the lines highlighted together.
-  QList<int> marked = list.selectedLines();
-  if (list.listIndex() >= 0 && !marked.contains(list.listIndex()))
-    marked.append(list.listIndex());
-  for (int i = 0; i < count(); ++i) {
-    const bool on = marked.contains(i);
-    if (item(i)->isSelected() != on)
-      item(i)->setSelected(on);
-  }
-  if (currentRow() != list.listIndex())
-    setCurrentRow(list.listIndex(), QItemSelectionModel::NoUpdate);
+  return model_->columnCount();
 }
 
-QSize ListWidget::fullSize(int minChars, int minRows) const
+QString GridWidget::text(int row, int col) const
 {
-  const QFontMetrics metrics(font());
-  // Qt draws an item's text this far in from each side of the line.
-  const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-  const int width = std::max(sizeHintForColumn(0), metrics.horizontalAdvance(QString(minChars, u'0')) + 2 * textMargin);
-  const int rowHeight = count() > 0 ? sizeHintForRow(0) : metrics.height();
-  return {width + 2 * frameWidth(), std::max(count(), minRows) * rowHeight + 2 * frameWidth()};
+  return model_->index(row, col).data().toString();
+}
+
+QRect GridWidget::cellRect(int row, int col) const
+{
+  return visualRect(model_->index(row, col));
 }
 
 } // namespace ui

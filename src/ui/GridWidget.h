@@ -1,49 +1,54 @@
 #pragma once
-// Widgets that draw one control model each: a grid and a list box. They show
-// the model's texts exactly (fixed pitch, no eliding, columns wide enough for
-// their longest text) and report clicks; they decide nothing.
+// The view of one grid of the form. It shows the grid's texts exactly (fixed
+// pitch, no eliding, columns wide enough for their longest text), takes the
+// size that shows every cell, and reports clicks; it decides nothing.
 
 #include "controls/Controls.h"
 
-#include <QListWidget>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace ui {
 
-class GridWidget : public QTableWidget {
+class GridModel;
+
+class GridWidget : public QTableView {
   Q_OBJECT
 public:
-  explicit GridWidget(QWidget *parent = nullptr);
-  void draw(const controls::Grid &grid);
+  explicit GridWidget(controls::Grid &grid, QWidget *parent = nullptr);
+  controls::Grid &grid() const;
+
+  // Draws what changed in the grid since the last time; nothing when nothing did.
+  void sync();
   // The size that shows every cell without scrolling.
   QSize fullSize() const;
   // The grid draws its text at the model's font size (the coupon's size steps).
   void setFollowsFontSize(bool on) { followsFontSize_ = on; }
   // Text at this size whatever the model says (the wide tables of signs).
   void setTextSize(double points);
+  double textSize() const { return textSize_; }
   // The current cell is shown selected (the cell that typing goes to).
   void setMarksCurrentCell(bool on) { marksCurrentCell_ = on; }
+
+  // What the view shows.
+  int rowCount() const;
+  int columnCount() const;
+  QString text(int row, int col) const;
+  QRect cellRect(int row, int col) const;
 
 signals:
   void cellPicked(int row, int col);
 
 private:
+  void fitColumns(int first, int last);
+  void showSelection();
+
+  GridModel *model_ = nullptr;
   bool followsFontSize_ = false;
   bool marksCurrentCell_ = false;
   double textSize_ = 8;
-};
-
-class ListWidget : public QListWidget {
-  Q_OBJECT
-public:
-  explicit ListWidget(QWidget *parent = nullptr);
-  void draw(const controls::ListBox &list);
-  // The size that shows every line whole without scrolling; at least minChars
-  // characters wide and minRows lines high, so that a panel keeps its size.
-  QSize fullSize(int minChars = 0, int minRows = 0) const;
-
-signals:
-  void linePicked(int index);
+  bool selectionMoved_ = true; // the user's click, or a change of the grid, moved the selection shown
+  bool applyingSelection_ = false;
+  int shownRow_ = -1, shownCol_ = -1, shownRowSel_ = -1, shownColSel_ = -1;
 };
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/HelpDialog.h"
 
-#include "ui/Fonts.h"
+#include "ui/ListWidget.h"
+#include "ui/Widgets.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -8,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -26,8 +26,9 @@ HelpDialog::HelpDialog(vaticor::Qmodelop &form, QWidget *parent)
   Label1 = new QLabel(model_.Label1.caption, this);
   Text1 = new QLineEdit(this);
   Text1->setObjectName(QStringLiteral("Text1"));
-  List1 = new QListWidget(this);
+  List1 = new ListWidget(model_.List1, this, model_.List1.fontSize > 0 ? model_.List1.fontSize : 9);
   List1->setObjectName(QStringLiteral("List1"));
+  List1->setFocusPolicy(Qt::StrongFocus);
   Label2 = new QLabel(this);
   Label2->setTextFormat(Qt::PlainText);
   Label2->setWordWrap(true);
@@ -40,10 +41,8 @@ HelpDialog::HelpDialog(vaticor::Qmodelop &form, QWidget *parent)
   // The selection is the model's: a click toggles a line there and the list
   // shows what the model holds, as a list that selects several lines at once.
   List1->setSelectionMode(QAbstractItemView::NoSelection);
-  List1->setFont(fixedFont(model_.List1.fontSize > 0 ? model_.List1.fontSize : 9));
-  List1->setUniformItemSizes(true);
-  List1->setTextElideMode(Qt::ElideNone);
-  List1->setStyleSheet(QStringLiteral("QListWidget::item:selected { background: #1f4f9e; color: white; }"));
+  List1->setMarksListIndex(false);
+  List1->setStyleSheet(QStringLiteral("QListView::item:selected { background: #1f4f9e; color: white; }"));
 
   auto *top = new QHBoxLayout;
   top->setSpacing(6);
@@ -61,8 +60,7 @@ HelpDialog::HelpDialog(vaticor::Qmodelop &form, QWidget *parent)
   layout->addWidget(List1, 1);
   layout->addWidget(Label2);
 
-  connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-    const int line = List1->row(item);
+  connect(List1, &ListWidget::linePicked, this, [this](int line) {
     run([this, line] {
       model_.List1.setSelected(line, !model_.List1.selected(line));
       model_.List1.setListIndex(line);
@@ -72,7 +70,7 @@ HelpDialog::HelpDialog(vaticor::Qmodelop &form, QWidget *parent)
   connect(Command3, &QPushButton::clicked, this, [this] { run([this] { model_.Command3_Click(); }); });
   connect(Command1, &QPushButton::clicked, this, [this] { run([this] { model_.Command1_Click(); }); });
   connect(Command2, &QPushButton::clicked, this, [this] { run([this] { model_.Command2_Click(form_.services); }); });
-  connect(Text1, &QLineEdit::textEdited, this, [this](const QString &t) { model_.Text1.text = t; });
+  bindText(Text1, model_.Text1);
   for (QObject *watched : {static_cast<QObject *>(Command2), static_cast<QObject *>(Command3),
                            static_cast<QObject *>(List1->viewport()), static_cast<QObject *>(Text1)})
     watched->installEventFilter(this);
@@ -98,21 +96,9 @@ void HelpDialog::refresh()
   if (Text1->text() != model_.Text1.text)
     Text1->setText(model_.Text1.text);
 
-  const QStringList &lines = model_.List1.lines();
-  bool same = List1->count() == lines.size();
-  for (int i = 0; same && i < lines.size(); ++i)
-    same = List1->item(i)->text() == lines[i];
-  if (!same) {
-    List1->clear();
-    List1->addItems(lines);
-  }
-  QItemSelection selection;
-  for (int line : model_.List1.selectedLines())
-    selection.select(List1->model()->index(line, 0), List1->model()->index(line, 0));
-  List1->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-
+  List1->sync();
   if (model_.topRequest >= 0 && model_.topRequest < List1->count())
-    List1->scrollToItem(List1->item(model_.topRequest), QAbstractItemView::PositionAtTop);
+    List1->scrollTo(List1->model()->index(model_.topRequest, 0), QAbstractItemView::PositionAtTop);
   model_.topRequest = -1;
   if (model_.focusedControl == QStringLiteral("Command3"))
     Command3->setFocus();

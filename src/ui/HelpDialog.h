@@ -8,10 +8,11 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace ui {
+
+class ListWidget;
 
 class HelpDialog : public QDialog {
   Q_OBJECT
@@ -20,7 +21,7 @@ public:
   void refresh();
 
   // The controls, by their names, for the end-to-end tests.
-  QListWidget *List1;
+  ListWidget *List1;
   QPushButton *Command1, *Command2, *Command3;
   QLineEdit *Text1;
   QLabel *Label1, *Label2;

@@ -4,6 +4,7 @@
 
 #include "form/Qmodelop.h"
 #include "ui/GridWidget.h"
+#include "ui/ListWidget.h"
 #include "ui/Widgets.h"
 
 #include <QLabel>
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <array>
 #include <functional>
-#include <vector>
 
 class QAction;
 class QProgressBar;
@@ -23,9 +23,16 @@ namespace ui {
 class CouponPanel;
 class DifferencePanel;
 class EntryPanel;
+class GeneralStandingsPanel;
 class HistoryPanel;
-class TenByTenPanel;
+class JornadaControls;
+class MatchPanel;
+class ResultsGridPanel;
+class SignEvolutionPanel;
+class StandingsPanel;
 class StatsPanel;
+class TeamEvolutionPanel;
+class TenByTenPanel;
 class QtHttp;
 
 class MainWindow : public QMainWindow {
@@ -39,9 +46,26 @@ public:
   void run(const std::function<void()> &handler);
   // The same for a report: the printer learns the report's name first.
   void printReport(const QString &report, const std::function<void()> &handler);
+  // Draws what the handlers changed.
   void refresh();
   // The transfers of the update menu show their progress in the window.
   void setHttp(QtHttp *http);
+  QProgressBar *progress() const { return progress_; }
+
+  // The panels, by their frames' names.
+  GeneralStandingsPanel *standings; // the left column
+  JornadaControls *jornada;         // the boxes and buttons
+  MatchPanel *Frame2;
+  ResultsGridPanel *Frame5;
+  StandingsPanel *Frame7;
+  TeamEvolutionPanel *Frame15;
+  SignEvolutionPanel *Frame17;
+  TenByTenPanel *Frame6;
+  HistoryPanel *Frame8;
+  DifferencePanel *Frame4;
+  CouponPanel *Frame9;
+  StatsPanel *Frame13;
+  EntryPanel *entry; // Frame10 and Frame11
 
   // The controls, by their names, for the end-to-end tests.
   GridWidget *tablag, *tab1, *tabl1x2;
@@ -56,13 +80,6 @@ public:
   QLabel *Label20, *Label21;
   std::array<ClickLabel *, 7> Label40;
   ClickLabel *Label34, *Label30, *Label31, *Label48;
-  QWidget *Frame2, *Frame5, *Frame7, *Frame15, *Frame17;
-  EntryPanel *entry; // Frame10 and Frame11
-  TenByTenPanel *Frame6;
-  HistoryPanel *Frame8;
-  DifferencePanel *Frame4;
-  CouponPanel *Frame9;
-  StatsPanel *Frame13;
   QAction *mnuImportar, *mnuActualizarTemporada, *mnuFiabilidad;
   QAction *mnuaCargar, *mnuActTI, *mnuactualiza, *mnuActGI, *mnuProMmnu, *mnuIventana, *mnupronos, *mnucreditos,
       *mnuAyuda, *mnuSalir;
@@ -74,28 +91,21 @@ protected:
 
 private:
   Runner runner();
-  QPushButton *button(const QString &caption);
   void buildMenus();
-  QWidget *buildLeftColumn();
-  QWidget *buildControls();
-  QWidget *buildMatchPanel();
+  void registerWindows();
   QWidget *buildViewArea();
-  void drawLabel(QLabel *widget, const controls::Label &label);
-  void fitList(ListWidget *list, int minChars, int minRows);
+  QLayout *buildHelpLine(QWidget *parent);
+  void nameControls();
   // The window width a handler asked for, in twips.
   void applyWidth(int twips);
   void fitHelpLine();
 
   vaticor::Qmodelop &form_;
   bool closing_ = false;
-  QWidget *leftColumn_ = nullptr;
   QWidget *topBlock_ = nullptr;
   QScrollArea *views_ = nullptr;
   QProgressBar *progress_ = nullptr;
   int normalWidth_ = -1; // the width before the coupon widened the window
-
-public:
-  QProgressBar *progress() const { return progress_; }
 };
 
 } // namespace ui

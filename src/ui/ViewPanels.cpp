@@ -1,7 +1,5 @@
 #include "ui/ViewPanels.h"
 
-#include "ui/Fonts.h"
-
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -25,27 +23,15 @@ namespace {
 
 QPushButton *viewButton(QWidget *parent, const controls::Button &model, const char *name)
 {
-  QPushButton *b = newButton(model);
-  b->setParent(parent);
-  nameControl(b, QLatin1String(name));
+  QPushButton *b = newButton(parent, model, QLatin1String(name));
   // The move buttons are the dark boxes the help line speaks of.
   b->setStyleSheet(QStringLiteral("background:#404040; color:white;"));
   return b;
 }
 
-ClickLabel *printLabel(QWidget *parent, const char *name)
-{
-  ClickLabel *label = newClickLabel(parent);
-  nameControl(label, QLatin1String(name));
-  label->setFrameShape(QFrame::Panel);
-  label->setFrameShadow(QFrame::Raised);
-  return label;
-}
-
 } // namespace
 
-TenByTenPanel::TenByTenPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
-    : QWidget(parent), form_(form), run_(std::move(run))
+TenByTenPanel::TenByTenPanel(vaticor::Qmodelop &form, QWidget *parent) : QWidget(parent), form_(form)
 {
   nameControl(this, QStringLiteral("Frame6"));
   auto *v = new QVBoxLayout(this);
@@ -55,9 +41,7 @@ TenByTenPanel::TenByTenPanel(vaticor::Qmodelop &form, Runner run, QWidget *paren
   nameControl(Label24, QStringLiteral("Label24"));
   Command25 = viewButton(this, form.Command25, "Command25");
   Command26 = viewButton(this, form.Command26, "Command26");
-  Command39 = newButton(form.Command39);
-  Command39->setParent(this);
-  nameControl(Command39, QStringLiteral("Command39"));
+  Command39 = newButton(this, form.Command39, QStringLiteral("Command39"));
   header->addWidget(Label24);
   header->addSpacing(20);
   header->addWidget(Command25);
@@ -74,8 +58,8 @@ TenByTenPanel::TenByTenPanel(vaticor::Qmodelop &form, Runner run, QWidget *paren
   grid->setHorizontalSpacing(4);
   grid->setVerticalSpacing(6);
   for (int k = 0; k < 10; ++k) {
-    List10[k] = new ListWidget(this);
-    List11[k] = new ListWidget(this);
+    List10[k] = new ListWidget(form.List10[k], this);
+    List11[k] = new ListWidget(form.List11[k], this);
     nameControl(List10[k], QStringLiteral("List10"), k);
     nameControl(List11[k], QStringLiteral("List11"), k);
     List11[k]->setStyleSheet(QStringLiteral("background:#e8e8e8;"));
@@ -90,25 +74,26 @@ TenByTenPanel::TenByTenPanel(vaticor::Qmodelop &form, Runner run, QWidget *paren
   grid->setColumnStretch(5, 1);
   v->addLayout(grid);
   v->addStretch(1);
-  connect(Command25, &QPushButton::clicked, this, [this] { run_([this] { form_.Command25_Click(); }); });
-  connect(Command26, &QPushButton::clicked, this, [this] { run_([this] { form_.Command26_Click(); }); });
-  connect(Command39, &QPushButton::clicked, this,
-          [this] { run_.print(QStringLiteral("Jornadas"), [this] { form_.Command39_Click(); }); });
 }
 
 void TenByTenPanel::draw()
 {
   const vaticor::Qmodelop &f = form_;
+  setVisible(f.Frame6.visible);
   drawLabel(Label24, f.Label24);
   drawButton(Command25, f.Command25);
   drawButton(Command26, f.Command26);
   drawButton(Command39, f.Command39);
-  int rows = 0;
+  bool changed = false;
   for (int k = 0; k < 10; ++k) {
-    List10[k]->draw(f.List10[k]);
-    List11[k]->draw(f.List11[k]);
-    rows = std::max({rows, List10[k]->count(), List11[k]->count()});
+    changed = List10[k]->sync() || changed;
+    changed = List11[k]->sync() || changed;
   }
+  if (!changed)
+    return;
+  int rows = 0;
+  for (int k = 0; k < 10; ++k)
+    rows = std::max({rows, List10[k]->count(), List11[k]->count()});
   // Every list of the panel keeps one size, so the empty ones hold their place.
   for (int k = 0; k < 10; ++k) {
     fitListWithin(List10[k], 25, rows, 0);
@@ -116,8 +101,7 @@ void TenByTenPanel::draw()
   }
 }
 
-HistoryPanel::HistoryPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
-    : QWidget(parent), form_(form), run_(std::move(run))
+HistoryPanel::HistoryPanel(vaticor::Qmodelop &form, QWidget *parent) : QWidget(parent), form_(form)
 {
   nameControl(this, QStringLiteral("Frame8"));
   auto *v = new QVBoxLayout(this);
@@ -134,7 +118,7 @@ HistoryPanel::HistoryPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
   caption->setFont(bold);
   Command28 = viewButton(header_, form.Command28, "Command28");
   Command27 = viewButton(header_, form.Command27, "Command27");
-  Label36 = printLabel(header_, "Label36");
+  Label36 = newPrintLabel(header_, QStringLiteral("Label36"));
   row->addWidget(caption);
   row->addSpacing(20);
   row->addWidget(Command28);
@@ -151,25 +135,15 @@ HistoryPanel::HistoryPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
   auto *lists = new QHBoxLayout;
   lists->setSpacing(0);
   for (int k = 0; k < 6; ++k) {
-    List13[k] = new ListWidget(this);
+    List13[k] = new ListWidget(form.List13[k], this);
     nameControl(List13[k], QStringLiteral("List13"), k);
     // The matches not lost stand highlighted, several at once.
     List13[k]->setSelectionMode(QAbstractItemView::MultiSelection);
-    connect(List13[k], &ListWidget::linePicked, this, [this, k](int line) {
-      run_([this, k, line] {
-        form_.List13[k].setListIndex(line);
-        form_.List13_Click(k);
-      });
-    });
     lists->addWidget(List13[k], 0, Qt::AlignTop);
   }
   lists->addStretch(1);
   v->addLayout(lists);
   v->addStretch(1);
-  connect(Command27, &QPushButton::clicked, this, [this] { run_([this] { form_.Command27_Click(); }); });
-  connect(Command28, &QPushButton::clicked, this, [this] { run_([this] { form_.Command28_Click(); }); });
-  connect(Label36, &ClickLabel::clicked, this,
-          [this] { run_.print(QStringLiteral("Historial"), [this] { form_.Label36_Click(); }); });
 }
 
 int HistoryPanel::headerHeight() const
@@ -180,22 +154,26 @@ int HistoryPanel::headerHeight() const
 void HistoryPanel::draw(int maxHeight)
 {
   const vaticor::Qmodelop &f = form_;
+  setVisible(f.Frame8.visible);
   caption->setText(f.Frame8.caption);
   drawLabel(Label38, f.Label38);
   drawLabel(Label36, f.Label36);
   drawButton(Command27, f.Command27);
   drawButton(Command28, f.Command28);
+  bool changed = maxHeight != fittedTo_;
+  for (ListWidget *list : List13)
+    changed = list->sync() || changed;
+  if (!changed)
+    return;
+  fittedTo_ = maxHeight;
   int rows = 0;
-  for (int k = 0; k < 6; ++k) {
-    List13[k]->draw(f.List13[k]);
-    rows = std::max(rows, List13[k]->count());
-  }
+  for (ListWidget *list : List13)
+    rows = std::max(rows, list->count());
   for (ListWidget *list : List13)
     fitListWithin(list, 19, rows, maxHeight);
 }
 
-DifferencePanel::DifferencePanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
-    : QWidget(parent), form_(form), run_(std::move(run))
+DifferencePanel::DifferencePanel(vaticor::Qmodelop &form, QWidget *parent) : QWidget(parent), form_(form)
 {
   nameControl(this, QStringLiteral("Frame4"));
   auto *v = new QVBoxLayout(this);
@@ -207,7 +185,7 @@ DifferencePanel::DifferencePanel(vaticor::Qmodelop &form, Runner run, QWidget *p
   QFont bold = caption->font();
   bold.setBold(true);
   caption->setFont(bold);
-  Label37 = printLabel(header_, "Label37");
+  Label37 = newPrintLabel(header_, QStringLiteral("Label37"));
   row->addWidget(caption);
   row->addSpacing(20);
   row->addWidget(Label37);
@@ -216,15 +194,13 @@ DifferencePanel::DifferencePanel(vaticor::Qmodelop &form, Runner run, QWidget *p
   auto *lists = new QHBoxLayout;
   lists->setSpacing(4);
   for (int k = 0; k < 6; ++k) {
-    List9[k] = new ListWidget(this);
+    List9[k] = new ListWidget(form.List9[k], this);
     nameControl(List9[k], QStringLiteral("List9"), k);
     lists->addWidget(List9[k], 0, Qt::AlignTop);
   }
   lists->addStretch(1);
   v->addLayout(lists);
   v->addStretch(1);
-  // The export writes a file and prints nothing.
-  connect(Label37, &ClickLabel::clicked, this, [this] { run_([this] { form_.Label37_Click(); }); });
 }
 
 int DifferencePanel::headerHeight() const
@@ -235,13 +211,18 @@ int DifferencePanel::headerHeight() const
 void DifferencePanel::draw(int maxHeight)
 {
   const vaticor::Qmodelop &f = form_;
+  setVisible(f.Frame4.visible);
   caption->setText(f.Frame4.caption);
   drawLabel(Label37, f.Label37);
+  bool changed = maxHeight != fittedTo_;
+  for (ListWidget *list : List9)
+    changed = list->sync() || changed;
+  if (!changed)
+    return;
+  fittedTo_ = maxHeight;
   int rows = 0;
-  for (int k = 0; k < 6; ++k) {
-    List9[k]->draw(f.List9[k]);
-    rows = std::max(rows, List9[k]->count());
-  }
+  for (ListWidget *list : List9)
+    rows = std::max(rows, list->count());
   for (ListWidget *list : List9)
     fitListWithin(list, 17, rows, maxHeight);
 }

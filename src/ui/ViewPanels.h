@@ -4,7 +4,7 @@
 // results by goal difference (`Frame4`).
 
 #include "form/Qmodelop.h"
-#include "ui/GridWidget.h"
+#include "ui/ListWidget.h"
 #include "ui/Widgets.h"
 
 #include <QWidget>
@@ -17,7 +17,7 @@ namespace ui {
 class TenByTenPanel : public QWidget {
   Q_OBJECT
 public:
-  TenByTenPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent = nullptr);
+  explicit TenByTenPanel(vaticor::Qmodelop &form, QWidget *parent = nullptr);
   void draw();
 
   QLabel *Label24;
@@ -26,13 +26,12 @@ public:
 
 private:
   vaticor::Qmodelop &form_;
-  Runner run_;
 };
 
 class HistoryPanel : public QWidget {
   Q_OBJECT
 public:
-  HistoryPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent = nullptr);
+  explicit HistoryPanel(vaticor::Qmodelop &form, QWidget *parent = nullptr);
   // The lists are at most maxHeight pixels high; longer ones scroll.
   void draw(int maxHeight);
   // The height of what stands above the lists.
@@ -45,14 +44,14 @@ public:
 
 private:
   vaticor::Qmodelop &form_;
-  Runner run_;
   QWidget *header_;
+  int fittedTo_ = -1; // the height the lists were last fitted within
 };
 
 class DifferencePanel : public QWidget {
   Q_OBJECT
 public:
-  DifferencePanel(vaticor::Qmodelop &form, Runner run, QWidget *parent = nullptr);
+  explicit DifferencePanel(vaticor::Qmodelop &form, QWidget *parent = nullptr);
   void draw(int maxHeight);
   int headerHeight() const;
 
@@ -62,8 +61,8 @@ public:
 
 private:
   vaticor::Qmodelop &form_;
-  Runner run_;
   QWidget *header_;
+  int fittedTo_ = -1; // the height the lists were last fitted within
 };
 
 // Sizes a list to show its lines whole, at most maxHeight high: a longer list

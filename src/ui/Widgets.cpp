@@ -3,6 +3,7 @@
 #include "ui/Fonts.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVariant>
@@ -15,11 +16,11 @@ void ClickLabel::mousePressEvent(QMouseEvent *event)
   emit clicked();
 }
 
-void nameControl(QWidget *widget, const QString &name, int index)
+void nameControl(QObject *control, const QString &name, int index)
 {
-  widget->setObjectName(index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index));
-  widget->setProperty("vaticorControl", name);
-  widget->setProperty("vaticorIndex", index);
+  control->setObjectName(index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index));
+  control->setProperty("vaticorControl", name);
+  control->setProperty("vaticorIndex", index);
 }
 
 QString controlName(const QObject *widget)
@@ -52,11 +53,45 @@ ClickLabel *newClickLabel(QWidget *parent, bool fixed)
   return label;
 }
 
+ClickLabel *newPrintLabel(QWidget *parent, const QString &name)
+{
+  ClickLabel *label = newClickLabel(parent);
+  nameControl(label, name);
+  label->setFrameShape(QFrame::Panel);
+  label->setFrameShadow(QFrame::Raised);
+  return label;
+}
+
 QPushButton *newButton(const controls::Button &model)
 {
   auto *b = new QPushButton(model.caption);
   b->setFocusPolicy(Qt::NoFocus);
   return b;
+}
+
+QPushButton *newButton(QWidget *parent, const controls::Button &model, const QString &name)
+{
+  QPushButton *b = newButton(model);
+  b->setParent(parent);
+  nameControl(b, name);
+  return b;
+}
+
+QHBoxLayout *captionRow(QWidget *caption, QWidget *print, QWidget *second)
+{
+  auto *row = new QHBoxLayout;
+  row->addWidget(caption);
+  row->addSpacing(16);
+  row->addWidget(print);
+  if (second)
+    row->addWidget(second);
+  row->addStretch(1);
+  return row;
+}
+
+void bindText(QLineEdit *widget, controls::TextBox &box)
+{
+  QObject::connect(widget, &QLineEdit::textEdited, widget, [&box](const QString &text) { box.text = text; });
 }
 
 void drawLabel(QLabel *widget, const controls::Label &label)
@@ -66,12 +101,15 @@ void drawLabel(QLabel *widget, const controls::Label &label)
   if (widget->text() != text)
     widget->setText(text);
   widget->setVisible(label.visible);
-  if (controls::alpha(label.backColour) != 0) {
-    const QString style =
-        QStringLiteral("background:%1;").arg(QColor::fromRgb(static_cast<QRgb>(label.backColour)).name());
-    if (widget->styleSheet() != style)
-      widget->setStyleSheet(style);
-  }
+  // The model's colour replaces the window's look, and goes with it.
+  const bool coloured = controls::alpha(label.backColour) != 0;
+  if (!coloured && !widget->property("vaticorColoured").toBool())
+    return;
+  const QString style =
+      coloured ? QStringLiteral("background:%1;").arg(QColor::fromRgb(static_cast<QRgb>(label.backColour)).name()) : QString();
+  if (widget->styleSheet() != style)
+    widget->setStyleSheet(style);
+  widget->setProperty("vaticorColoured", coloured);
 }
 
 void drawButton(QPushButton *widget, const controls::Button &button)

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QCheckBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -38,14 +39,24 @@ protected:
 };
 
 // The control's name and, for a control array, its index, for the help line.
-void nameControl(QWidget *widget, const QString &name, int index = -1);
+void nameControl(QObject *control, const QString &name, int index = -1);
 QString controlName(const QObject *widget);
 int controlIndex(const QObject *widget);
 
 QLabel *newLabel(QWidget *parent, bool fixed = false);
 ClickLabel *newClickLabel(QWidget *parent, bool fixed = false);
+// A raised caption that prints a report when clicked.
+ClickLabel *newPrintLabel(QWidget *parent, const QString &name);
 QPushButton *newButton(const controls::Button &model);
+// A button made from its model and named after its control.
+QPushButton *newButton(QWidget *parent, const controls::Button &model, const QString &name);
+// A view's caption with its print controls beside it.
+QHBoxLayout *captionRow(QWidget *caption, QWidget *print, QWidget *second = nullptr);
+// A box whose typing goes into its model as it comes.
+void bindText(QLineEdit *widget, controls::TextBox &box);
 
+// A label with a colour of its model's shows it; without one it shows the
+// look the window gave it.
 void drawLabel(QLabel *widget, const controls::Label &label);
 void drawButton(QPushButton *widget, const controls::Button &button);
 void drawCheck(QCheckBox *widget, const controls::CheckBox &check);
