@@ -175,8 +175,6 @@ private slots:
     QTEST(q.Text1.text, "text1");
     QTEST(q.Text3.text, "text3");
     QTEST(q.Label10.caption, "label10");
-    QCOMPARE(q.List1.fontName, QStringLiteral("Lucida Console"));
-    QCOMPARE(q.List6.fontSize, 8.0);
   }
 
   void seasonCaption_data()
@@ -383,8 +381,7 @@ private slots:
     QVERIFY(f.loadFile(samplePath("Edato14.txt")));
     const Qmodelop &q = *f.form;
     const controls::Grid &g = q.tablag;
-    QCOMPARE(QList<int>({g.rows(), g.cols(), g.colWidth(0), g.colWidth(1), g.colWidth(2), g.geometry.top}),
-             QList<int>({21, 3, 300, 800, 890, 530}));
+    QCOMPARE(QList<int>({g.rows(), g.cols()}), QList<int>({21, 3}));
     // Real 2013/14 table; BARÇA over R.MAD on their meetings 2-1 and 3-4 (6 goals to 4).
     const QStringList lines = {"Nº", "Equipos", "Tts Ng±", " 1", " ATLÉT", "90  37", " 2", " BARÇA", "87  32",
                                " 3", " R.MAD", "87  31"};

@@ -425,7 +425,6 @@ private slots:
       QCOMPARE(form.List7.item(lines[k]), list7[k]);
       QCOMPARE(form.List8.item(lines[k]), list8[k]);
     }
-    QCOMPARE(form.List7.fontName, QStringLiteral("Lucida Console"));
   }
 
   // ---- team evolution ----

@@ -30,15 +30,11 @@ struct Label {
   QString caption;
   bool visible = true;
   Rgb backColour = kNoColour;
-  QString fontName;
-  double fontSize = 0;
-  Geometry geometry;
 };
 
 struct Panel {
   QString caption;
   bool visible = true;
-  Geometry geometry;
 };
 
 struct TextBox {
@@ -115,11 +111,9 @@ public:
   // What changed since the last call; the list then counts from nothing again.
   ListChanges takeChanges() { return std::exchange(*changes_, ListChanges()); }
 
-  QString fontName;
-  double fontSize = 0;
+  double fontSize = 0; // points; 0: the window's own
   bool visible = true;
   bool sorted = false; // a sorted list keeps its lines in alphabetical order as they are added
-  int height = 0;      // twips; 0 = free
 
 private:
   QStringList lines_;
@@ -172,7 +166,6 @@ public:
 
   bool visible = true;
   double fontSize = 8;
-  Geometry geometry;
 
 private:
   void resize(int rows, int cols);

@@ -410,14 +410,12 @@ void Qmodelop::Command18_Click()
   couponEnlarged = !couponEnlarged;
   if (couponEnlarged) {
     Frame16.visible = false;
-    Frame9.geometry.left = 0;
-    Frame9.geometry.top = 0;
+    couponLeft = 0;
     Frame9.visible = true;
     Label39.visible = true;
     Label49.caption = couponTitle(Text3.text);
   } else {
-    Frame9.geometry.left = 4035;
-    Frame9.geometry.top = 260;
+    couponLeft = 4035;
     Frame9.visible = false;
     Frame2.visible = Frame5.visible = Frame1.visible = true;
     Command7_Click();
@@ -431,8 +429,7 @@ void Qmodelop::mnupronos_Click()
   if (!couponEnlarged)
     return;
   Frame16.visible = false;
-  Frame9.geometry.left = 0;
-  Frame9.geometry.top = 0;
+  couponLeft = 0;
   Command6_Click();
   Command7_Click();
   viewSlot = 8;

@@ -12,8 +12,6 @@ namespace vaticor {
 void Qmodelop::Command3_Click()
 {
   for (ListBox *list : {&List7, &List8}) {
-    list->fontName = QStringLiteral("Lucida Console");
-    list->fontSize = 8;
     list->clear();
   }
   const int n = teamCount();

@@ -124,17 +124,17 @@ void Qmodelop::Label9_Click()
 
 void Qmodelop::Command17_Click()
 {
-  Frame9.geometry.left += 2025;
-  if (Frame9.geometry.left > 2100)
-    Frame9.geometry.left = 2025;
+  couponLeft += 2025;
+  if (couponLeft > 2100)
+    couponLeft = 2025;
   // Near the left edge the coupon covers the panels behind it.
-  Frame16.visible = Frame9.geometry.left >= 100;
+  Frame16.visible = couponLeft >= 100;
 }
 
 void Qmodelop::Command31_Click()
 {
-  Frame9.geometry.left -= 2025;
-  Frame16.visible = Frame9.geometry.left >= 100;
+  couponLeft -= 2025;
+  Frame16.visible = couponLeft >= 100;
 }
 
 } // namespace vaticor

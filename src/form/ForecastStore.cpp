@@ -266,7 +266,6 @@ void Qmodelop::Command32_Click()
 bool Qmodelop::loadStoredForecast(const QString &code, int number)
 {
   Frame13.visible = true;
-  Frame13.geometry = {0, 0, Frame13.geometry.width, 8130};
   List14.clear();
   wholeJornadaMode = false;
   if (number < 1) {
@@ -306,8 +305,7 @@ bool Qmodelop::loadStoredForecast(const QString &code, int number)
   hideViewFrames();
   Frame16.visible = false;
   Frame9.visible = true;
-  Frame9.geometry.left = 0;
-  Frame9.geometry.top = 0;
+  couponLeft = 0;
   Label39.visible = true;
   Frame1.visible = false;
   Label49.caption = couponTitle(QString::number(forecastNumber));

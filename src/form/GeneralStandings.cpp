@@ -69,9 +69,6 @@ void Qmodelop::fillGeneralGrid()
   tablag.setColWidth(0, 300);
   tablag.setColWidth(1, 800);
   tablag.setColWidth(2, 890);
-  tablag.geometry.left = 0;
-  tablag.geometry.top = 530;
-
   const controls::Rgb grey = controls::paletteColour(7);
   auto paintRows = [&](int from, int to, controls::Rgb colour) {
     for (int r = from; r <= to && r < tablag.rows(); ++r)

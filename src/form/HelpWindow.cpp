@@ -26,7 +26,6 @@ QString lineBreak() { return QStringLiteral("\r\n"); }
 HelpWindow::HelpWindow()
 {
   caption = QStringLiteral("Ayuda de Vaticor - estadísticas y pronósticos de la quiniela");
-  List1.fontName = QStringLiteral("Courier New");
   List1.fontSize = 9;
   Command3.caption = QStringLiteral("INDICE");
   Command1.caption = QStringLiteral("Buscar");

@@ -15,9 +15,6 @@ using text::right;
 
 namespace vaticor {
 
-namespace {
-const QString kLucida = QStringLiteral("Lucida Console");
-}
 
 void Qmodelop::mnuaCargar_Click()
 {
@@ -104,8 +101,6 @@ bool Qmodelop::loadSeason(const QString &path)
   division = 1;
   showSeasonCaption();
   Frame2.visible = true;
-  Frame2.geometry.left = 2025;
-  Frame2.geometry.top = 2250;
   Frame4.visible = false;
 
   division = 1;
@@ -122,8 +117,6 @@ bool Qmodelop::loadSeason(const QString &path)
   Frame2.visible = true;
   Frame5.visible = true;
   Frame1.visible = true;
-  Frame5.geometry.left = 10;
-  Frame5.geometry.top = -75;
   Command32.enabled = true;
 
   Command7_Click();
@@ -168,8 +161,6 @@ void Qmodelop::showDivision()
   shownJornada = jornada;
 
   for (ListBox *list : {&List1, &List6}) {
-    list->fontName = kLucida;
-    list->fontSize = 8;
     list->clear();
   }
   List1.addItem(fmt(division == 1 ? QStringLiteral("1ªDIVISIÓN") : QStringLiteral("2ªDIVISIÓN"),

@@ -70,7 +70,6 @@ void Qmodelop::navigateToView()
     case 6:
       if (!tabl1x2.text(1, 1).isEmpty()) {
         Frame17.visible = Label53.visible = tabl1x2.visible = Label14.visible = true;
-        Label14.geometry.top = tabl1x2.geometry.height + 700;
         currentView = 10;
         return;
       }

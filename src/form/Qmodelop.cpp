@@ -112,12 +112,6 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
   Label15.caption = QStringLiteral("1|||5||||0||||5||||0||||5");
   updateServer = kUpdateServer;
 
-  for (auto *list : {&List1, &List6, &List7, &List8, &List14})
-    list->fontName = QStringLiteral("Lucida Console"), list->fontSize = 8;
-  for (int i = 0; i < 5; ++i) {
-    List12[i].fontName = List2[i].fontName = List3[i].fontName = QStringLiteral("Lucida Console");
-    List12[i].fontSize = List2[i].fontSize = List3[i].fontSize = 8;
-  }
   // Nothing of a view shows before it is computed.
   for (Panel *frame : {&Frame4, &Frame5, &Frame6, &Frame7, &Frame8, &Frame9, &Frame12, &Frame13, &Frame15,
                        &Frame16, &Frame17})

@@ -181,6 +181,7 @@ public:
   bool wholeJornadaMode = false;
   bool couponModeActive = false;
   bool couponEnlarged = false;
+  int couponLeft = 0; // twips from the left where the coupon panel slides to
   bool recallMode = false;
   int16_t recallLine = 0;
   int16_t recallRow = 0;

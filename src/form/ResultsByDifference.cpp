@@ -26,13 +26,9 @@ void Qmodelop::Command10_Click()
   currentView = 10;
   viewSlot = 4;
   Frame4.visible = true;
-  Frame4.geometry.left = 2025;
-  Frame4.geometry.top = 2265;
   tab1.visible = false;
   for (ListBox &list : List9) {
     list.clear();
-    list.fontName = QStringLiteral("Lucida Console");
-    list.fontSize = 8;
   }
   const int j = text::toInt16(text::val(Text1.text));
   const int n = teamCount();

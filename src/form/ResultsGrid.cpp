@@ -22,9 +22,6 @@ void Qmodelop::Command7_Click()
   Label53.visible = false;
   tablag.visible = true;
   Frame5.visible = true;
-  Frame5.geometry.width = 5725;
-  Frame5.geometry.left = 10;
-  Frame5.geometry.top = -75;
   Command5.visible = false;
   Command24.visible = false;
   tab1.visible = true;

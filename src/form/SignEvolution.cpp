@@ -24,8 +24,6 @@ void Qmodelop::Command4_Click()
   const int last = ival(Text1.text);
   lookupJornada = text::str(last);
   Frame17.visible = true;
-  Frame17.geometry.left = -10;
-  Frame17.geometry.height = 4925;
   Label53.visible = true;
   Label14.visible = true;
   Label14.caption = QStringLiteral(

@@ -38,8 +38,6 @@ void Qmodelop::Command12_Click()
   tablag.visible = true;
   tabl1x2.visible = false;
   Frame7.visible = true;
-  Frame7.geometry.left = 2010;
-  Frame7.geometry.top = 2250;
   for (Label &heading : Label40)
     heading.backColour = controls::rgb(192, 192, 192);
   if (sortKey >= 0 && sortKey <= 6)
@@ -82,8 +80,6 @@ void Qmodelop::Command12_Click()
   }
   for (ListBox &list : List12) {
     list.clear();
-    list.fontName = QStringLiteral("Lucida Console");
-    list.fontSize = 8;
   }
   const QStringList headings[5] = {
       {QString(), QStringLiteral("Clasifica"), QStringLiteral("NºEquipos"), QStringLiteral("-------------")},

@@ -52,8 +52,6 @@ void Qmodelop::Form_Load()
 void Qmodelop::layOutForm()
 {
   windowGeometry = {1, 0, 14325, 9285};
-  Frame1.geometry.left = 5;
-  Frame1.geometry.top = 5;
   division = 1;
   for (Panel *frame : {&Frame13, &Frame2, &Frame7, &Frame6, &Frame9, &Frame8, &Frame10, &Frame15})
     frame->visible = false;

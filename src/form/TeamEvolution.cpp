@@ -27,17 +27,11 @@ void Qmodelop::Command11_Click()
   Command25.visible = false;
   Command26.visible = false;
   Frame15.visible = true;
-  Frame15.geometry.left = 2025;
-  Frame15.geometry.top = 2270;
   Command5.visible = false;
   evolutionShown = true;
-
-  Label27.fontName = QStringLiteral("Verdana");
   for (int i = 0; i < 5; ++i) {
     for (ListBox *list : {&List2[i], &List3[i]}) {
-      list->height = 5475;
       list->clear();
-      list->fontName = QStringLiteral("Lucida Console");
     }
   }
   jornada = ival(Text1.text);

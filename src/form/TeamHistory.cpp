@@ -15,12 +15,8 @@ void Qmodelop::Command9_Click()
   currentView = 9;
   viewSlot = 3;
   Frame8.visible = true;
-  Frame8.geometry.left = 2025;
-  Frame8.geometry.top = 2250;
   for (ListBox &list : List13) {
     list.clear();
-    list.fontName = QStringLiteral("Lucida Console");
-    list.fontSize = 8;
   }
   const int n = teamCount();
   for (int t = 1; t <= n; ++t)

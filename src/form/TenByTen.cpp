@@ -16,20 +16,14 @@ void Qmodelop::Command8_Click()
   tabl1x2.visible = false;
   Label14.visible = false;
   Frame6.visible = true;
-  Frame6.geometry.left = 2025;
-  Frame6.geometry.top = 2260;
   Command25.visible = Command26.visible = true;
   Label10.visible = Label11.visible = true;
   Label53.visible = false;
   tablag.visible = true;
   evolutionShown = false;
-
-  Label24.fontName = QStringLiteral("Lucida Console");
   Label24.caption = QStringLiteral("  Jornadas y Resultados de 10 en 10.");
   for (int k = 0; k < 10; ++k) {
     for (ListBox *list : {&List10[k], &List11[k]}) {
-      list->fontName = QStringLiteral("Lucida Console");
-      list->fontSize = 8;
       list->clear();
     }
   }

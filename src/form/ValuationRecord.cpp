@@ -181,8 +181,6 @@ void Qmodelop::Command29_Click()
 {
   tablac.clear();
   tablacs.clear();
-  Frame13.geometry.left = 30;
-  Frame13.geometry.top = 0;
   if (Frame13.visible) {
     Frame13.visible = false;
     Frame9.visible = true;

@@ -326,7 +326,7 @@ void MainWindow::refresh()
   // The coupon and the 1X2 tables are wide: they stand over the general
   // standings unless the coupon has been slid beside them, and over the boxes
   // and match lists too when the coupon is enlarged or the tables are shown.
-  const bool slidBeside = f.Frame9.geometry.left >= 1990 && f.Frame9.geometry.left <= 2100;
+  const bool slidBeside = f.couponLeft >= 1990 && f.couponLeft <= 2100;
   const bool couponShown = f.Frame9.visible && !f.Frame13.visible;
   standings->setVisible(f.Frame1.visible && !f.Frame13.visible && !(couponShown && !slidBeside));
   topBlock_->setVisible(f.Frame1.visible && !f.Frame13.visible && !(couponShown && f.couponEnlarged));
