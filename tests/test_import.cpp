@@ -272,6 +272,69 @@ private slots:
     }
   }
 
+  // "Importar temporadas anteriores": the seasons the site has are fetched,
+  // imported byte for byte as the bundled ones, those already beside the
+  // program left alone, those the site lacks named; a Cancel stops it.
+  void pastSeasons()
+  {
+    QTemporaryDir site;
+    for (const char *season : {"2012-13", "2019-20"}) {
+      QDir(site.path()).mkpath(QString("espana/") + season);
+      for (int d = 1; d <= 2; ++d)
+        QFile::copy(league(season, d), site.path() + "/espana/" + season + (d == 1 ? "/1-liga.txt" : "/2-liga2.txt"));
+    }
+    testing::LocalServer server(site.path());
+    QVERIFY2(!server.base().isEmpty(), "python3 is needed to serve the files");
+    class Progress : public controls::ProgressService {
+    public:
+      void start(const QString &, int t) override { total = t; }
+      bool advance(int, const QString &what) override
+      {
+        steps << what;
+        return steps.size() <= stopAfter;
+      }
+      void finish() override { finished = true; }
+      int total = 0, stopAfter = 100;
+      QStringList steps;
+      bool finished = false;
+    } progress;
+
+    testing::FormFixture f;
+    QFile::copy(names(), f.folder() + "nombres.csv");
+    QVERIFY(f.loadFile(testing::samplePath("Edato14.txt")));
+    QFile::copy(testing::samplePath("Edato14.txt"), f.folder() + "Edato14.txt");
+    f.scripted.clock.date = QDate(2020, 9, 1); // 2020/21: the seasons before are 2012/13 .. 2019/20
+    ui::QtHttp http;
+    f.form->services.http = &http;
+    f.form->services.progress = &progress;
+    f.form->openfootballBase = server.base() + "espana/";
+    const int before = f.scripted.messages.shown.size();
+    f.form->mnuImportarAnteriores_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(f.scripted.messages.shown.size() > before, 20000);
+    QCOMPARE(progress.total, 7);
+    QCOMPARE(progress.steps.first(), QString("Temporada 2012/13"));
+    QVERIFY(progress.finished);
+    QCOMPARE(readAll(f.folder() + "Edato13.txt"), readAll(testing::samplePath("Edato13.txt")));
+    QCOMPARE(readAll(f.folder() + "Edato20.txt"), readAll(testing::samplePath("Edato20.txt")));
+    QCOMPARE(readAll(f.folder() + "Edato14.txt"), readAll(testing::samplePath("Edato14.txt")));
+    const QString said = f.scripted.messages.shown.last().text;
+    QVERIFY2(said.startsWith("Importadas: 2012/13, 2019/20\r\nYa estaban: 2013/14\r\n2014/15: 1-liga.txt: "), qPrintable(said));
+    QVERIFY2(said.count("\r\n") == 6, qPrintable(said)); // 2014/15 .. 2018/19 are not on this site
+    QCOMPARE(f.form->seasonFilePath, testing::samplePath("Edato14.txt")); // the season shown stays
+
+    // Again, stopped before the second season: nothing more is fetched.
+    QFile::remove(f.folder() + "Edato13.txt");
+    QFile::remove(f.folder() + "Edato20.txt");
+    progress.steps.clear();
+    progress.stopAfter = 1;
+    f.form->mnuImportarAnteriores_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(f.scripted.messages.shown.last().text.contains("detenida"), 20000);
+    QVERIFY(QFile::exists(f.folder() + "Edato13.txt"));
+    QVERIFY(!QFile::exists(f.folder() + "Edato20.txt"));
+    QCOMPARE(progress.steps.size(), 2);
+    QVERIFY(!f.form->downloading);
+  }
+
   void nameOrder_data()
   {
     QTest::addColumn<QString>("a");

@@ -26,7 +26,8 @@ int main(int argc, char **argv)
   ui::QtPrinter printer(QApplication::applicationDirPath() + u'/', nullptr);
   ui::QtWindows windows;
   ui::QtHttp http;
-  vaticor::Qmodelop form({&messages, &fileDialog, &printer, &clock, &fileInfo, &windows, &http});
+  ui::QtProgress progress;
+  vaticor::Qmodelop form({&messages, &fileDialog, &printer, &clock, &fileInfo, &windows, &http, &progress});
   // The folders first: the settings and the reports live where the program writes.
   form.layOutForm();
   printer.setPdfFolder(form.workDir);
@@ -41,6 +42,7 @@ int main(int argc, char **argv)
   ui::MainWindow window(form);
   messages.setParent(&window);
   fileDialog.setParent(&window);
+  progress.setParent(&window);
   printer.setWindow(&window);
   printer.setMessages(&messages);
   window.setHttp(&http);

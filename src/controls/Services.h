@@ -132,6 +132,16 @@ public:
   virtual void get(const QString &url, std::function<void(const HttpReply &)> done) = 0;
 };
 
+// Long work told as it goes, with a way to stop it.
+class ProgressService {
+public:
+  virtual ~ProgressService() = default;
+  virtual void start(const QString &title, int total) = 0;
+  // Where the work stands; false once the user has asked to stop.
+  virtual bool advance(int done, const QString &what) = 0;
+  virtual void finish() = 0;
+};
+
 struct Services {
   MessageService *messages = nullptr;
   FileDialogService *fileDialog = nullptr;
@@ -140,6 +150,7 @@ struct Services {
   FileInfoService *fileInfo = nullptr;
   WindowService *windows = nullptr;
   HttpService *http = nullptr;
+  ProgressService *progress = nullptr;
 };
 
 } // namespace controls

@@ -25,6 +25,7 @@ struct ImportedSeason {
   DivisionSummary divisions[2];
   bool secondRoundLine = false;
   QStringList warnings;
+  int seasonDigits = -1; // the two digits of the year it ends in, from the 1ª División file's title
 };
 
 // The order of the program's names: accents off, then by character code;

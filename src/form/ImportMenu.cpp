@@ -29,6 +29,30 @@ QString readText(const QString &path, QString *error)
 
 } // namespace
 
+std::optional<engine::ImportedSeason> Qmodelop::importedSeason(const QString &first, const QString &firstName,
+                                                               const QString &second, const QString &secondName,
+                                                               QString *error)
+{
+  const std::optional<engine::NameTable> names =
+      engine::NameTable::read(readableFile(QStringLiteral("nombres.csv")), error);
+  if (!names)
+    return std::nullopt;
+  const std::optional<engine::LeagueFile> league = engine::readLeagueFile(first, firstName, error);
+  if (!league)
+    return std::nullopt;
+  if (league->seasonDigits < 0) {
+    *error = QStringLiteral("%1: el título no dice la temporada (por ejemplo «= Spain Primera División 2025/26»).")
+                 .arg(firstName);
+    return std::nullopt;
+  }
+  std::optional<engine::ImportedSeason> imported = engine::importTexts(first, firstName, second, secondName, *names, error);
+  if (!imported && error->startsWith(QStringLiteral("Estos clubes")))
+    *error += QStringLiteral("\nTabla de nombres: ") + readableFile(QStringLiteral("nombres.csv"));
+  if (imported)
+    imported->seasonDigits = league->seasonDigits;
+  return imported;
+}
+
 bool Qmodelop::importLeagueTexts(const QString &first, const QString &firstName, const QString &second,
                                  const QString &secondName)
 {
@@ -37,23 +61,10 @@ bool Qmodelop::importLeagueTexts(const QString &first, const QString &firstName,
     return false;
   };
   QString error;
-  const std::optional<engine::NameTable> names =
-      engine::NameTable::read(readableFile(QStringLiteral("nombres.csv")), &error);
-  if (!names)
-    return fail(error);
-  const std::optional<engine::LeagueFile> league = engine::readLeagueFile(first, firstName, &error);
-  if (!league)
-    return fail(error);
-  const int digits = league->seasonDigits;
-  if (digits < 0)
-    return fail(QStringLiteral("%1: el título no dice la temporada (por ejemplo «= Spain Primera División 2025/26»).")
-                      .arg(firstName));
-  const std::optional<engine::ImportedSeason> imported =
-      engine::importTexts(first, firstName, second, secondName, *names, &error);
+  const std::optional<engine::ImportedSeason> imported = importedSeason(first, firstName, second, secondName, &error);
   if (!imported)
-    return fail(error.startsWith(QStringLiteral("Estos clubes"))
-                      ? error + QStringLiteral("\nTabla de nombres: ") + readableFile(QStringLiteral("nombres.csv"))
-                      : error);
+    return fail(error);
+  const int digits = imported->seasonDigits;
   const QString path = workDir + QStringLiteral("Edato") + text::fmt(digits, QStringLiteral("00")) + QStringLiteral(".txt");
   if (!settleUnsavedResults(QStringLiteral("reemplazar la temporada")))
     return false;

@@ -13,6 +13,7 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
   mnuProMmnu.caption = QStringLiteral("Pronóstico-Manual");
   mnuImportar.caption = QStringLiteral("Importar Temporada (openfootball)...");
   mnuActualizarTemporada.caption = QStringLiteral("Actualizar Temporada (internet)");
+  mnuImportarAnteriores.caption = QStringLiteral("Importar temporadas anteriores (openfootball)...");
   openfootballBase = kOpenfootballBase;
   mnuIventana.caption = QStringLiteral("Imprime Ventana");
   mnupronos.caption = QStringLiteral("&Pronóstico");

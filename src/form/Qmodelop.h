@@ -13,6 +13,7 @@
 #include "engine/ScoreModel.h"
 #include "engine/MatchValuation.h"
 #include "engine/ResultsGrid.h"
+#include "engine/SeasonImport.h"
 #include "engine/SignEvolution.h"
 #include "engine/Standings.h"
 #include "engine/Systems.h"
@@ -352,10 +353,18 @@ public:
   QString openfootballBase; // where the league files are fetched from, ending in "/"
   void mnuImportar_Click();
   void mnuActualizarTemporada_Click();
+  // "Importar temporadas anteriores": every season the openfootball site has
+  // from 2012/13 to last season, fetched and written beside the program,
+  // those already there left as they are.
+  void mnuImportarAnteriores_Click();
+  MenuEntry mnuImportarAnteriores;
   QString openfootballSeasonFolder() const; // "2025-26" for the season of today
   // Imports the texts, asks before replacing the season file, writes and loads it.
   bool importLeagueTexts(const QString &first, const QString &firstName, const QString &second,
                          const QString &secondName);
+  // The import itself: nothing, with error set, when the texts do not make a season.
+  std::optional<engine::ImportedSeason> importedSeason(const QString &first, const QString &firstName,
+                                                       const QString &second, const QString &secondName, QString *error);
 
   // ---- coupon ----
   void Command13_Click();

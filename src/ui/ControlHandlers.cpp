@@ -62,6 +62,7 @@ const QList<Binding> &bindings()
       {"mnuProMmnu", call(&Form::mnuProMmnu_Click)},
       {"mnuImportar", call(&Form::mnuImportar_Click)},
       {"mnuActualizarTemporada", call(&Form::mnuActualizarTemporada_Click)},
+      {"mnuImportarAnteriores", call(&Form::mnuImportarAnteriores_Click)},
       {"mnuIventana", call(&Form::mnuIventana_Click), "Ventana"},
       {"mnupronos", call(&Form::mnupronos_Click)},
       {"mnuFiabilidad", call(&Form::mnuFiabilidad_Click)},

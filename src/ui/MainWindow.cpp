@@ -103,6 +103,7 @@ void MainWindow::buildMenus()
   update->addSeparator();
   mnuImportar = entry(update->addAction(f.mnuImportar.caption), "mnuImportar");
   mnuActualizarTemporada = entry(update->addAction(f.mnuActualizarTemporada.caption), "mnuActualizarTemporada");
+  mnuImportarAnteriores = entry(update->addAction(f.mnuImportarAnteriores.caption), "mnuImportarAnteriores");
   mnuIventana = entry(bar->addAction(f.mnuIventana.caption), "mnuIventana");
   // "Pronóstico" holds the coupon's view and how reliable the forecasts have been.
   QMenu *pronos = bar->addMenu(f.mnupronos.caption);

@@ -80,7 +80,7 @@ public:
   QLabel *Label20, *Label21;
   std::array<ClickLabel *, 7> Label40;
   ClickLabel *Label34, *Label30, *Label31, *Label48;
-  QAction *mnuImportar, *mnuActualizarTemporada, *mnuFiabilidad;
+  QAction *mnuImportar, *mnuActualizarTemporada, *mnuImportarAnteriores, *mnuFiabilidad;
   QAction *mnuaCargar, *mnuActTI, *mnuactualiza, *mnuActGI, *mnuProMmnu, *mnuIventana, *mnupronos, *mnucreditos,
       *mnuAyuda, *mnuSalir;
 

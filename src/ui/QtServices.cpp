@@ -62,6 +62,31 @@ controls::MessageAnswer QtMessages::show(const QString &text, const QString &tit
   }
 }
 
+void QtProgress::start(const QString &title, int total)
+{
+  dialog_ = std::make_unique<QProgressDialog>(title, QStringLiteral("Cancelar"), 0, std::max(total, 1), parent_);
+  dialog_->setWindowTitle(QStringLiteral("Vaticor"));
+  dialog_->setWindowModality(Qt::WindowModal);
+  dialog_->setMinimumDuration(0);
+  dialog_->setAutoClose(false);
+  dialog_->setAutoReset(false);
+  dialog_->setValue(0);
+}
+
+bool QtProgress::advance(int done, const QString &what)
+{
+  if (!dialog_)
+    return true;
+  dialog_->setLabelText(what);
+  dialog_->setValue(done);
+  return !dialog_->wasCanceled();
+}
+
+void QtProgress::finish()
+{
+  dialog_.reset();
+}
+
 QString QtFileDialog::qtFilter(const QString &filter)
 {
   const QStringList parts = filter.split(u'|');

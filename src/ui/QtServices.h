@@ -3,6 +3,9 @@
 
 #include "controls/Services.h"
 
+#include <QProgressDialog>
+#include <memory>
+
 #include <QStringList>
 #include <memory>
 
@@ -20,6 +23,19 @@ public:
 
 private:
   QWidget *parent_;
+};
+
+// Long work in a window of its own over the main one, with Cancelar.
+class QtProgress : public controls::ProgressService {
+public:
+  void setParent(QWidget *parent) { parent_ = parent; }
+  void start(const QString &title, int total) override;
+  bool advance(int done, const QString &what) override;
+  void finish() override;
+
+private:
+  QWidget *parent_ = nullptr;
+  std::unique_ptr<QProgressDialog> dialog_;
 };
 
 class QtFileDialog : public controls::FileDialogService {
