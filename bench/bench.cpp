@@ -3,6 +3,7 @@
 // the 1X2 tables, an import, the score model, a backtest, the window's
 // start-up; and the memory it takes at its peak.
 #include "engine/ModelBacktest.h"
+#include "engine/Reliability.h"
 #include "engine/ValuationBacktest.h"
 #include "form/CouponRoad.h"
 #include "engine/Systems.h"
@@ -121,13 +122,13 @@ void modelFit(benchmark::State &state)
 }
 BENCHMARK(modelFit)->Unit(benchmark::kMicrosecond);
 
-// Thirteen seasons of the model played back from jornada 6, each with the
-// season before it: Edato14.txt to Edato26.txt in a folder of their own, the
-// five complete bundled seasons (2012/13, 2013/14, 2019/20, 2022/23, 2024/25)
-// repeated in turn, Edato13.txt the first of the chain.
-void modelSeasons(benchmark::State &state)
+// Thirteen seasons played back from jornada 6, each with the season before
+// it: Edato14.txt to Edato26.txt in a folder of their own, the five complete
+// bundled seasons (2012/13, 2013/14, 2019/20, 2022/23, 2024/25) repeated in
+// turn, Edato13.txt the first of the chain. The model alone, and the whole of
+// Fiabilidad (the valuation and the model).
+QStringList thirteenSeasons(QTemporaryDir &folder)
 {
-  QTemporaryDir folder;
   const QStringList complete = {QStringLiteral("Edato13.txt"), QStringLiteral("Edato14.txt"),
                                 QStringLiteral("Edato20.txt"), QStringLiteral("Edato23.txt"),
                                 QStringLiteral("Edato25.txt")};
@@ -138,6 +139,13 @@ void modelSeasons(benchmark::State &state)
     if (k > 13)
       paths << path;
   }
+  return paths;
+}
+
+void modelSeasons(benchmark::State &state)
+{
+  QTemporaryDir folder;
+  const QStringList paths = thirteenSeasons(folder);
   int matches = 0;
   for (auto _ : state) {
     const auto result = engine::backtestSeasons(paths, 6);
@@ -146,6 +154,21 @@ void modelSeasons(benchmark::State &state)
   state.SetLabel("13 temporadas con la anterior, " + std::to_string(matches) + " partidos");
 }
 BENCHMARK(modelSeasons)->Unit(benchmark::kMillisecond);
+
+void reliabilitySeasons(benchmark::State &state)
+{
+  QTemporaryDir folder;
+  std::vector<engine::SeasonSource> sources;
+  for (const QString &path : thirteenSeasons(folder))
+    sources.push_back({path, std::nullopt});
+  int matches = 0;
+  for (auto _ : state) {
+    const auto result = engine::reliability(sources, 6);
+    matches = result ? result->pooledValuation[0].matches + result->pooledValuation[1].matches : 0;
+  }
+  state.SetLabel("Fiabilidad: 13 temporadas, valoración y modelo, " + std::to_string(matches) + " partidos valorados");
+}
+BENCHMARK(reliabilitySeasons)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void backtest(benchmark::State &state)
 {

@@ -28,12 +28,10 @@ std::array<std::vector<ClassifiedResult>, 6> resultsByDifference(const season::S
   for (int h = 1; h <= kMaxTeams; ++h) {
     for (int a = 1; a <= kMaxTeams; ++a) {
       const QString cell = season.cell(division, h, a);
-      const QString goals = text::right(cell, 2);
-      if (goals == QStringLiteral("..") || jornada < text::val(text::left(cell, 2)))
+      const std::optional<CellScore> s = cellScore(cell);
+      if (!s || jornada < s->jornada)
         continue;
-      const int hg = text::ival(goals.left(1));
-      const int ag = text::ival(goals.right(1));
-      classes[static_cast<size_t>(differenceClass(hg, ag))].push_back({text::left(cell, 2), h, a, goals});
+      classes[static_cast<size_t>(differenceClass(s->home, s->away))].push_back({cell.left(2), h, a, cell.right(2)});
     }
   }
   return classes;

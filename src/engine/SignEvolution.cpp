@@ -10,13 +10,15 @@ QChar scoreSign(const QString &goals)
 {
   if (goals == QStringLiteral("..") || goals.isEmpty())
     return u'-';
-  const int h = text::ival(text::left(goals, 1));
-  const int a = text::ival(text::right(goals, 1));
+  // The leading number of each side's character ('.' or a letter reads 0).
+  auto goalsOf = [](QChar c) { return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : 0; };
+  const int h = goalsOf(goals.front());
+  const int a = goalsOf(goals.back());
   if (a < h)
     return u'1';
   if (a > h)
     return u'2';
-  return text::left(goals, 1) == QStringLiteral(".") ? u'-' : u'X';
+  return goals.front() == u'.' ? u'-' : u'X';
 }
 
 std::vector<SignRow> signEvolution(const season::Season &season, int division, int jornada)
@@ -46,9 +48,9 @@ std::vector<SignRow> signEvolution(const season::Season &season, int division, i
         else if (sign == u'2')
           r.away += u'G', r.total += u'G', ++r.awayWins;
       }
-      r.home = text::right(r.home, 17);
-      r.away = text::right(r.away, 17);
-      r.total = text::right(r.total, 37);
+      for (auto [letters, keep] : {std::pair{&r.home, 17}, std::pair{&r.away, 17}, std::pair{&r.total, 37}})
+        if (letters->size() > keep)
+          letters->remove(0, letters->size() - keep);
     }
     r.pot = 2 * r.homeWins + 3 * r.awayWins - r.homeDraws + 2 * r.awayDraws - 3 * r.homeLosses - r.awayLosses;
   }

@@ -183,9 +183,7 @@ void Qmodelop::fillCouponLine(int k, const QString &matchLine, int listIndex)
   homeTeamNumber = static_cast<int16_t>(teamNumberOf(homeName));
   awayTeamNumber = static_cast<int16_t>(teamNumberOf(awayName));
   // Places in the standings computed last, found by name as its list shows them.
-  QString standingsNames;
-  for (int t = 1; t <= n; ++t)
-    standingsNames += mid(standingsLines(t)[0], 3, 6);
+  const QString standingsNames = lastStandingsNames.left(6 * n);
   homePosition = static_cast<int16_t>(instr(standingsNames, homeName) / 6 + 1);
   awayPosition = static_cast<int16_t>(instr(standingsNames, awayName) / 6 + 1);
   const int hT = homeTeamNumber, aT = awayTeamNumber;
@@ -324,7 +322,7 @@ QString Qmodelop::teamEvolutionPlaces(const QString &name) const
   return fmt(places, QStringLiteral("!@@@@@@@@@@@@@@@@@"));
 }
 
-engine::StandingsFigures Qmodelop::valuationFigures(int position) const
+engine::StandingsFigures Qmodelop::valuationFigures(int position)
 {
   // The tally as it stands (the standings', or the evolution's points where
   // it ran since), and the printed figures of the standings computed last.
@@ -337,8 +335,12 @@ engine::StandingsFigures Qmodelop::valuationFigures(int position) const
     f.homePoints = s.homePoints[position], f.awayPoints = s.awayPoints[position], f.points = s.points[position];
     f.negativeTotal = s.negativeTotal[position];
   }
-  if (position >= 1 && position <= static_cast<int>(lastStandings.rows.size()))
-    f.printed = engine::printedFigures(lastStandings.rows[position - 1]);
+  if (position >= 1 && position <= static_cast<int>(lastPrintedFigures.size())) {
+    std::optional<engine::PrintedFigures> &printed = lastPrintedFigures[static_cast<size_t>(position - 1)];
+    if (!printed)
+      printed = engine::printedFigures(lastStandings.rows[static_cast<size_t>(position - 1)]);
+    f.printed = *printed;
+  }
   return f;
 }
 

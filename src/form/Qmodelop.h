@@ -298,6 +298,11 @@ public:
   using StandingsLines = std::array<QString, 5>;
   StandingsLines standingsLines(int p) const;
   engine::Standings lastStandings; // the standings List12 shows
+  // Of those standings, for the coupon: the figures the valuation reads as
+  // printed, by position (worked out when first asked for), and the names as
+  // the first list shows them.
+  std::vector<std::optional<engine::PrintedFigures>> lastPrintedFigures;
+  QString lastStandingsNames;
   void Command7_Click();
   // A cell of the results grid as it shows it: the score, a blank, or "»«".
   QString resultsGridCell(int home, int away) const;
@@ -386,7 +391,7 @@ public:
   // (homeForm, awayForm: the clubs' letters as the coupon shows them) and
   // writes its columns 9-12.
   void valueMatch(int k, const QString &homeForm, const QString &awayForm);
-  engine::StandingsFigures valuationFigures(int position) const;
+  engine::StandingsFigures valuationFigures(int position);
   // The score model's P(1), P(X), P(2) and most likely sign of coupon line k,
   // and for line 15 each side's most likely goals.
   void modelLine(int k, int home, int away);

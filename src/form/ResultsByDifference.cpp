@@ -41,7 +41,12 @@ void Qmodelop::Command10_Click()
   const auto classes = engine::resultsByDifference(season, division, j);
   for (int c = 0; c < 6; ++c)
     for (const engine::ClassifiedResult &r : classes[static_cast<size_t>(c)])
-      List9[c].addItem(r.jornada + u'-' + safeTeamName(r.home) + u'-' + safeTeamName(r.away) + u'=' + r.goals);
+    {
+      QString line;
+      line.reserve(18);
+      line.append(r.jornada).append(u'-').append(safeTeamName(r.home)).append(u'-').append(safeTeamName(r.away));
+      List9[c].addItem(line.append(u'=').append(r.goals));
+    }
   for (const QString &line : resultStatistics(List9[0].count(), List9[1].count(), List9[2].count(), List9[3].count(),
                                               List9[4].count(), List9[5].count()))
     List9[5].addItem(line);

@@ -59,6 +59,11 @@ void Qmodelop::Command12_Click()
   lastStandings = engine::standings(season, division, firstJornada, jornada,
                                     sortKey >= 0 && sortKey <= 5 ? static_cast<engine::SortKey>(sortKey) : engine::SortKey::Points, t.homeCoefficient,
                                     t.awayCoefficient, headToHeadLookup());
+  lastPrintedFigures.assign(lastStandings.rows.size(), std::nullopt);
+  lastStandingsNames.clear();
+  for (const engine::StandingsRow &r : lastStandings.rows) {
+    lastStandingsNames += fmt(season.name(division, r.team), QStringLiteral("@@@@@@"));
+  }
   // The tally in the order of the standings, the coefficients as they were.
   const TeamArray<double> homeCoefficient = t.homeCoefficient;
   const TeamArray<double> awayCoefficient = t.awayCoefficient;

@@ -104,44 +104,42 @@ QString fmt(const QString &value, const QString &mask)
   if (mask.isEmpty())
     return value;
   const bool leftAlign = mask.startsWith(u'!');
-  const QString m = leftAlign ? mask.mid(1) : mask;
-  const int places = m.count(u'@');
+  const QStringView m = leftAlign ? QStringView(mask).mid(1) : QStringView(mask);
+  qsizetype places = 0;
+  for (QChar c : m)
+    places += c == u'@';
   if (places == 0) {
     // A number typed into a box ("05") goes through a digit mask as the number it holds.
     if (!leftAlign && (m.contains(u'0') || m.contains(u'#'))) {
       bool numeric = false;
       const double number = value.trimmed().toDouble(&numeric);
-      return numeric ? fmt(number, m) : value;
+      return numeric ? fmt(number, m.toString()) : value;
     }
-    return m; // nothing to place: the mask's literals stand alone
+    return m.toString(); // nothing to place: the mask's literals stand alone
   }
-  QString filled;
-  QString extra;
-  if (value.size() > places) {
-    if (leftAlign) {
-      filled = value.left(places);
-      extra = value.mid(places);
-    } else {
-      extra = value.left(value.size() - places);
-      filled = value.right(places);
-    }
-  } else if (leftAlign) {
-    filled = value + QString(places - value.size(), u' ');
-  } else {
-    filled = QString(places - value.size(), u' ') + value;
-  }
+  // The value fills the places (blanks where it is shorter); a longer value
+  // keeps every character, the extra ones before the first place (right
+  // aligned) or after the last (left aligned).
+  const qsizetype n = value.size();
+  const qsizetype extra = std::max<qsizetype>(0, n - places);
+  const qsizetype pad = std::max<qsizetype>(0, places - n);
   QString out;
-  out.reserve(m.size() + extra.size());
-  int next = 0;
+  out.reserve(m.size() + extra);
+  qsizetype next = 0;
   for (QChar c : m) {
-    if (c == u'@') {
-      if (next == 0 && !leftAlign)
-        out += extra;
-      out += filled[next++];
-      if (next == places && leftAlign)
-        out += extra;
-    } else {
+    if (c != u'@') {
       out += c;
+      continue;
+    }
+    if (leftAlign) {
+      out += next < n ? value[next] : QChar(u' ');
+      if (++next == places && extra)
+        out += QStringView(value).mid(places);
+    } else {
+      if (next == 0 && extra)
+        out += QStringView(value).left(extra);
+      out += next < pad ? QChar(u' ') : value[extra + next - pad];
+      ++next;
     }
   }
   return out;
