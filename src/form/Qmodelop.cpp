@@ -110,7 +110,7 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
   Label11.caption = QStringLiteral(" 1ª  DIVISIÓN  Puntos");
   Frame10.caption = QStringLiteral("     Actualiza la Jornada Visualizada");
   Label15.caption = QStringLiteral("1|||5||||0||||5||||0||||5");
-  updateServer = kUpdateServer;
+  playedNote.visible = false;
 
   for (auto *list : {&List1, &List6, &List7, &List8, &List14})
     list->fontName = QStringLiteral("Lucida Console"), list->fontSize = 8;
