@@ -341,7 +341,11 @@ void MainWindow::refresh()
 {
   vaticor::Qmodelop &f = form_;
   setWindowTitle(f.caption);
-  // While no season is loaded the start panel stands in the place of the views.
+  // While no season is loaded the start panel stands in the place of the
+  // views. The one leaving goes first: both shown at once would ask for more
+  // height than the screen has, and the window would grow past it.
+  if (f.start.visible)
+    body_->hide();
   start->draw();
   body_->setVisible(!f.start.visible);
   applyZoom();
