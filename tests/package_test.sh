@@ -14,6 +14,13 @@ for f in vaticor vaticor-cli Vaticor.ans nombres.csv Edato13.txt Edato14.txt Eda
   [ -e "$f" ] || { echo "missing in the package: $f"; exit 1; }
 done
 [ -w Edato14.txt ] || { echo "the seasons must be writable"; exit 1; }
+# The league files of the bundled seasons, where the import dialog opens.
+for s in 2012-13 2013-14 2019-20 2022-23 2024-25 2025-26; do
+  for f in 1-liga.txt 2-liga2.txt; do
+    [ -s "openfootball/$s/$f" ] || { echo "missing in the package: openfootball/$s/$f"; exit 1; }
+  done
+done
+[ -s openfootball/2026-27/1-liga.txt ] || { echo "missing in the package: openfootball/2026-27/1-liga.txt"; exit 1; }
 line="$(./vaticor-cli Edato14.txt general | grep ATLÉT | head -1)"
 case "$line" in *90*) ;; *) echo "unexpected standings line: $line"; exit 1 ;; esac
 # The bundled seasons give the model its past.

@@ -184,10 +184,9 @@ private slots:
     QCOMPARE(m.text(30, 0), QString());
   }
 
-  // What vaticor-cli prints of it: the title (the division switch wrote the
-  // 2ª jornada into the coupon number box), the forecast figure, the real
-  // one (8 draws, 3 away wins, 7 changes) and the printed line without
-  // "Ult. Res".
+  // What vaticor-cli prints of it: the title with the coupon's own number
+  // (the division switch to 2ª keeps it), the forecast figure, the real one
+  // (8 draws, 3 away wins, 7 changes) and the printed line without "Ult. Res".
   void realCouponPrinted()
   {
     // The title carries today's date: the day may change while the coupon is built.
@@ -197,7 +196,7 @@ private slots:
     const QDate after = QDate::currentDate();
     QCOMPARE(r.error, QString());
     QCOMPARE(r.lines.size(), 1 + 31 + 3);
-    QCOMPARE(r.lines[0].left(56), " Pronóstico de la Quiniela:  Temp. 2013/14; Q.nº   42;  ");
+    QCOMPARE(r.lines[0].left(56), " Pronóstico de la Quiniela:  Temp. 2013/14; Q.nº   21;  ");
     const QLocale spanish(QLocale::Spanish, QLocale::Spain);
     const QString longDate = QStringLiteral("dddd, d 'de' MMMM 'de' yyyy");
     QVERIFY2(r.lines[0].mid(56) == spanish.toString(before, longDate) || r.lines[0].mid(56) == spanish.toString(after, longDate),
@@ -371,6 +370,90 @@ private slots:
     QCOMPARE(q.Label46.caption, QString("- - - - -"));
     q.Label49_Click();
     QCOMPARE(q.couponPosition, int16_t(0));
+  }
+
+  // The division buttons suggest a coupon number from the jornada, but a
+  // coupon under way keeps the number the player typed.
+  void couponNumberKept_data()
+  {
+    QTest::addColumn<bool>("prepared"); // "Quiniela" pressed first
+    QTest::addColumn<QString>("before"); // passes made before the switches
+    QTest::addColumn<QString>("switches");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("no coupon: 2ª División's jornada suggested") << false << "" << "6" << "42";
+    QTest::newRow("coupon prepared, full switch") << true << "" << "6" << "21";
+    QTest::newRow("coupon prepared, light switch") << true << "" << "30" << "21";
+    QTest::newRow("lines passed, switched there and back") << true << "todo" << "6 6" << "21";
+    QTest::newRow("lines passed, light switch there and back") << true << "todo" << "30 30" << "21";
+  }
+  void couponNumberKept()
+  {
+    QFETCH(bool, prepared);
+    QFETCH(QString, before);
+    QFETCH(QString, switches);
+    FormFixture f;
+    QVERIFY(f.loadFile(testing::samplePath("Edato14.txt")));
+    vaticor::Qmodelop &q = *f.form;
+    q.Text3.text = "21";
+    if (prepared)
+      q.Command13_Click();
+    if (before == "todo") {
+      q.Command16_Click();
+      q.List1_Click();
+      QCOMPARE(q.couponPosition, int16_t(10));
+    }
+    for (const QString &button : switches.split(u' '))
+      button == "6" ? q.Command6_Click() : q.Command30_Click();
+    QTEST(q.Text3.text, "number");
+    if (!prepared)
+      return;
+    // The next pass titles the coupon with it.
+    if (q.wholeJornadaMode)
+      q.Command16_Click();
+    q.List1.setListIndex(2);
+    q.List1_Click();
+    QVERIFY2(q.Label49.caption.contains("; Q.nº   21;"), qPrintable(q.Label49.caption));
+    QCOMPARE(q.Text5.text, QString("21"));
+  }
+
+  // Above the grid, a line says when a line's valuation counts the results of
+  // its own jornada: the jornada has results, and the standings the line was
+  // valued on reach it.
+  void playedJornadaNote_data()
+  {
+    QTest::addColumn<QString>("season");
+    QTest::addColumn<int>("prepareAt"); // the jornada "Quiniela" is pressed at
+    QTest::addColumn<int>("passAt");    // the jornada passed whole
+    QTest::addColumn<bool>("note");
+    QTest::newRow("jornada 20 of 2013/14, played") << "Edato14.txt" << 20 << 20 << true;
+    QTest::newRow("2026/27, nothing played yet") << "Edato27.txt" << 1 << 1 << false;
+    QTest::newRow("standings of jornada 10, jornada 11 passed") << "Edato14.txt" << 10 << 11 << false;
+    QTest::newRow("standings of jornada 12, jornada 11 passed") << "Edato14.txt" << 12 << 11 << true;
+  }
+  void playedJornadaNote()
+  {
+    QFETCH(QString, season);
+    QFETCH(int, prepareAt);
+    QFETCH(int, passAt);
+    FormFixture f;
+    QVERIFY(f.loadFile(testing::samplePath(season)));
+    vaticor::Qmodelop &q = *f.form;
+    QVERIFY(!q.playedNote.visible);
+    auto moveTo = [&q](int j) {
+      while (q.jornada != j)
+        q.Text2_KeyPress(q.jornada < j ? vaticor::Qmodelop::kPlus : vaticor::Qmodelop::kMinus);
+    };
+    moveTo(prepareAt);
+    q.Text3.text = "5";
+    q.Command13_Click();
+    moveTo(passAt);
+    q.Command16_Click();
+    q.List1_Click();
+    QVERIFY(q.couponPosition >= 1);
+    QTEST(q.playedNote.visible, "note");
+    QCOMPARE(q.playedNote.caption, QString("Jornada ya jugada: la valoración incluye sus resultados"));
+    q.Label49_Click();
+    QVERIFY(!q.playedNote.visible);
   }
 
   // A whole jornada needs the standings of the division shown.

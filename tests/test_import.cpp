@@ -227,11 +227,13 @@ private slots:
   {
     QTest::addColumn<QString>("served"); // what the server has of 2025-26
     QTest::addColumn<bool>("done");
-    QTest::newRow("both files") << "both" << true;
-    QTest::newRow("no 2ª División file") << "first" << true;
-    QTest::newRow("no 1ª División file: 404") << "second" << false;
-    QTest::newRow("cut short") << "cut" << false;
-    QTest::newRow("not a league file") << "html" << false;
+    QTest::addColumn<bool>("jornadaInternet"); // the menu "Jornada-Internet", no update server set
+    QTest::newRow("both files") << "both" << true << false;
+    QTest::newRow("no 2ª División file") << "first" << true << false;
+    QTest::newRow("no 1ª División file: 404") << "second" << false << false;
+    QTest::newRow("cut short") << "cut" << false << false;
+    QTest::newRow("not a league file") << "html" << false << false;
+    QTest::newRow("Jornada-Internet without an update server") << "both" << true << true;
   }
 
   void internetUpdate()
@@ -261,7 +263,11 @@ private slots:
     f.form->services.http = &http;
     f.form->openfootballBase = server.base() + "espana/";
     const int before = f.scripted.messages.shown.size();
-    f.form->mnuActualizarTemporada_Click();
+    QFETCH(bool, jornadaInternet);
+    if (jornadaInternet)
+      f.form->mnuActTI_Click();
+    else
+      f.form->mnuActualizarTemporada_Click();
     QTRY_VERIFY_WITH_TIMEOUT(f.scripted.messages.shown.size() > before, 10000);
     QCOMPARE(QFile::exists(f.folder() + "Edato26.txt"), done);
     if (done) {
@@ -332,6 +338,80 @@ private slots:
     QVERIFY(QFile::exists(f.folder() + "Edato13.txt"));
     QVERIFY(!QFile::exists(f.folder() + "Edato20.txt"));
     QCOMPARE(progress.steps.size(), 2);
+    QVERIFY(!f.form->downloading);
+  }
+
+  // A failed transfer in the program's own words, with the server's name:
+  // never Qt's translation, which calls the host "Equipo".
+  void transferWords_data()
+  {
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("words");
+    const QString host = "raw.githubusercontent.com";
+    QTest::newRow("host not found") << int(QNetworkReply::HostNotFoundError) << 0
+                                    << "No se pudo conectar con " + host + " (servidor no encontrado)";
+    QTest::newRow("refused") << int(QNetworkReply::ConnectionRefusedError) << 0
+                             << "No se pudo conectar con " + host + " (conexión rechazada)";
+    QTest::newRow("time out") << int(QNetworkReply::TimeoutError) << 0 << host + " no respondió a tiempo";
+    QTest::newRow("transfer time limit") << int(QNetworkReply::OperationCanceledError) << 0
+                                         << host + " no respondió a tiempo";
+    QTest::newRow("closed") << int(QNetworkReply::RemoteHostClosedError) << 0
+                            << host + " cerró la conexión antes de terminar";
+    QTest::newRow("SSL") << int(QNetworkReply::SslHandshakeFailedError) << 0
+                         << "No se pudo conectar con " + host +
+                                " (falló la conexión segura SSL; revise la fecha y la hora del ordenador)";
+    QTest::newRow("no network") << int(QNetworkReply::TemporaryNetworkFailureError) << 0
+                                << "No se pudo conectar con " + host + " (no hay red)";
+    QTest::newRow("proxy") << int(QNetworkReply::ProxyNotFoundError) << 0
+                           << "No se pudo conectar con " + host + " (falló el proxy)";
+    QTest::newRow("404") << int(QNetworkReply::ContentNotFoundError) << 404
+                         << host + " respondió con el error HTTP 404 (el archivo no existe)";
+    QTest::newRow("503") << int(QNetworkReply::ServiceUnavailableError) << 503
+                         << host + " respondió con el error HTTP 503 (servicio no disponible)";
+    QTest::newRow("an HTTP status without a name") << int(QNetworkReply::UnknownContentError) << 418
+                                                   << host + " respondió con el error HTTP 418";
+    QTest::newRow("anything else") << int(QNetworkReply::UnknownNetworkError) << 0
+                                   << "Falló la descarga desde " + host + " (error de red 99)";
+    QTest::newRow("no error") << int(QNetworkReply::NoError) << 200 << "";
+  }
+  void transferWords()
+  {
+    QFETCH(int, error);
+    QFETCH(int, status);
+    QTEST(ui::transferErrorText(QNetworkReply::NetworkError(error), "raw.githubusercontent.com", status), "words");
+  }
+
+  // The same words from real transfers: a server that does not exist, a port
+  // where nobody listens, a file the server does not have; and the update
+  // menu says them after the file's name.
+  void transferWordsOnTheNetwork_data()
+  {
+    QTest::addColumn<QString>("base"); // "local": the server on this machine
+    QTest::addColumn<QString>("words");
+    QTest::newRow("host not found") << "http://sin-servidor.invalid/"
+                                    << "No se pudo conectar con sin-servidor.invalid (servidor no encontrado)";
+    QTest::newRow("refused") << "http://127.0.0.1:1/" << "No se pudo conectar con 127.0.0.1 (conexión rechazada)";
+    QTest::newRow("not found") << "local" << "127.0.0.1 respondió con el error HTTP 404 (el archivo no existe)";
+  }
+  void transferWordsOnTheNetwork()
+  {
+    QFETCH(QString, base);
+    QFETCH(QString, words);
+    QTemporaryDir site;
+    testing::LocalServer server(site.path());
+    if (base == "local") {
+      QVERIFY2(!server.base().isEmpty(), "python3 is needed to serve the files");
+      base = server.base();
+    }
+    testing::FormFixture f;
+    f.scripted.clock.date = QDate(2025, 11, 20);
+    ui::QtHttp http;
+    f.form->services.http = &http;
+    f.form->openfootballBase = base + "espana/";
+    f.form->mnuActualizarTemporada_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(!f.scripted.messages.shown.isEmpty(), 35000);
+    QCOMPARE(f.scripted.messages.shown.last().text, "Actualización NO Realizada\r\n1-liga.txt: " + words);
     QVERIFY(!f.form->downloading);
   }
 

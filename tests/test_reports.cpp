@@ -65,7 +65,8 @@ private slots:
   }
 
   // The coupon: Cancel prints nothing and leaves the printer as it was;
-  // OK prints the coupon landscape and restores the font.
+  // OK prints the coupon landscape, the model's P(1) P(X) P(2) and sign
+  // beside each line, and restores the font.
   void coupon()
   {
     Printed p;
@@ -83,17 +84,35 @@ private slots:
     p.form->Label43_Click();
     const QStringList l = p.lines();
     QCOMPARE(l[3], p.form->Label49.caption);
-    QCOMPARE(l[4], QString(154, '-'));
-    QCOMPARE(l[7], QString(154, '-')); // after the heading row
+    // The printed row and the model's 11 characters with their "|".
+    QCOMPARE(l[4], QString(154 + 12, '-'));
+    QVERIFY(l[6].endsWith("|1sXs2s| 1% X% 2% M|"));
+    QCOMPARE(l[7], QString(166, '-')); // after the heading row
     QCOMPARE(l[8], " 1 GETAF|R22 22|" + p.form->tablap.text(1, 2).left(17) + '|' + p.form->tablap.text(1, 3).left(17) +
                        '|' + p.form->tablap.text(1, 4).right(19) + '|' + p.form->tablap.text(1, 6).left(14) + '|' +
                        p.form->tablap.text(1, 7).right(16) + '|' + p.form->tablap.text(1, 8).left(18) + '|' +
-                       p.form->tablap.text(1, 10) + "| -8 X2|   ||");
-    QCOMPARE(l[10], QString(154, '-')); // after the away row of line 1
+                       p.form->tablap.text(1, 10) + "| -8 X2|   ||" + p.form->tablam.text(1, 0) + '|');
+    QVERIFY(QRegularExpression("^( [ 1-9][0-9]){3} [1X2]$").match(p.form->tablam.text(1, 0)).hasMatch());
+    QVERIFY(l[9].endsWith("|   276|||           |")); // the away row: no model
+    QCOMPARE(l[10], QString(166, '-')); // after the away row of line 1
+    // Under line 15, each side's likeliest goals for the pleno.
+    QVERIFY2(QRegularExpression("\\| [012M]:[ 1-9][0-9] [012M]:[ 1-9][0-9] \\|$").match(l[l.size() - 3]).hasMatch(),
+             qPrintable(l[l.size() - 3]));
     QCOMPARE(l.last().indexOf("Figura Probable (V X 2):= "), 104);
     QCOMPARE(p.scripted.printer.fontName(), QString("Arial"));
     QCOMPARE(p.scripted.printer.orientation(), 1);
     QVERIFY(p.scripted.printer.log.contains("orientation 2"));
+  }
+
+  // "Imprime Ventana": the window's image on a landscape page, which it
+  // fills across; the printer is left in portrait.
+  void windowImage()
+  {
+    Printed p;
+    p.scripted.printer.log.clear();
+    p.form->mnuIventana_Click();
+    QCOMPARE(p.scripted.printer.log, QStringList({"orientation 2", "window image", "end doc", "orientation 1"}));
+    QCOMPARE(p.form->Command14.caption, QString(" Salto 5   00"));
   }
 
   void couponPrinterFailure()

@@ -22,6 +22,8 @@ struct RealSeason : FormFixture {
   {
     QFile::copy(testing::samplePath("Edato13.txt"), path());
     loadFile(path());
+    // An update server of the user's (Vaticor.ini); none is set by default.
+    form->updateServer = "http://127.0.0.1:1/";
   }
   QString path() const { return folder() + "Edato13.txt"; }
   void moveTo(int j)
@@ -431,6 +433,30 @@ private slots:
     if (road == "download")
       QVERIFY(http.urls.isEmpty());
     QCOMPARE(q.resultsUnsaved, !goesOn);
+  }
+
+  // With no update server set, "Jornada-Internet" brings the season from the
+  // openfootball site, the source there is; "Pronóstico-Internet" has no such
+  // source and says where a server is set.
+  void noUpdateServer()
+  {
+    RealSeason s;
+    s.form->updateServer.clear();
+    s.scripted.clock.date = QDate(2025, 11, 20);
+    s.form->openfootballBase = "http://127.0.0.1:1/espana/";
+    FixedReply http;
+    http.reply = {false, 0, QByteArray(), "No se pudo conectar con 127.0.0.1 (conexión rechazada)"};
+    s.form->services.http = &http;
+    s.form->mnuActTI_Click();
+    QCOMPARE(http.urls, QStringList{"http://127.0.0.1:1/espana/2025-26/1-liga.txt"});
+    QCOMPARE(s.lastMessage(), QString("Actualización NO Realizada\r\n1-liga.txt: No se pudo conectar con 127.0.0.1 "
+                                      "(conexión rechazada)"));
+    QVERIFY(!s.form->downloading);
+    s.form->mnuActGI_Click();
+    QCOMPARE(http.urls.size(), 1);
+    QCOMPARE(s.lastMessage(), QString("No hay ningún servidor de actualizaciones del que traer los pronósticos.\r\n"
+                                      "Se indica en Vaticor.ini, en el grupo [internet]: actualizaciones=https://..."));
+    QVERIFY(!QFile::exists(s.folder() + "gprono26.txt"));
   }
 
   // Downloads ask before they replace a file the player has.

@@ -13,6 +13,7 @@
 #include "ui/QtServices.h"
 #include "ui/QtWindows.h"
 #include "ui/ReliabilityDialog.h"
+#include "ui/StartPanel.h"
 #include "ui/SystemsDialog.h"
 
 #include <QGroupBox>
@@ -56,6 +57,24 @@ QByteArray before(const QString &file, int matchday)
   return out.join(u'\n').toUtf8();
 }
 
+// The lines of a PDF of fixed-pitch text, each character at its column: the
+// pitch, from the width of the first word, lets pdftotext place them.
+QStringList pdfLines(const QString &pdf)
+{
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  pdftotext.waitForFinished(10000);
+  static const QRegularExpression word(QString::fromUtf8(R"re(xMin="([\d.]+)"[^>]*xMax="([\d.]+)"[^>]*>([^<]+)</word>)re"));
+  const QRegularExpressionMatch first = word.match(QString::fromUtf8(pdftotext.readAllStandardOutput()));
+  if (!first.hasMatch())
+    return {};
+  const double pitch = (first.captured(2).toDouble() - first.captured(1).toDouble()) / first.captured(3).size();
+  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-fixed"),
+                                                QString::number(pitch, 'f', 6), pdf, QStringLiteral("-")});
+  pdftotext.waitForFinished(10000);
+  return QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n');
+}
+
 // Runs `act` on the modal window of type T once it is open and `ready`.
 template <typename T>
 void whenOpen(QObject *context, std::function<void(T &)> act, std::function<bool(T &)> ready = [](T &) { return true; })
@@ -81,6 +100,116 @@ class RoadTest : public QObject {
   };
 
 private slots:
+  // A new player, in December 2026, with the program as installed: the start
+  // panel, a bundled season opened from it, a coupon built as the guide
+  // says (first the jornada, then Quiniela) and read at a larger size, its
+  // PDF with the model beside each line, and its system with the Escrutinio
+  // on top of the columns.
+  void firstStartToAPrintedCouponAndItsSystem()
+  {
+    QTemporaryDir home;
+    for (const QString name : {QStringLiteral("Edato13.txt"), QStringLiteral("Edato14.txt"), QStringLiteral("nombres.csv")})
+      QVERIFY(QFile::copy(samplePath(name), home.filePath(name)));
+    Program p(home.path(), QDate(2026, 12, 6));
+    auto &w = *p.window;
+    ui::CouponPanel &coupon = *w.Frame9;
+
+    // First start: no season of 2026/27, the start panel instead of an error.
+    QVERIFY(p.scripted.messages.shown.isEmpty());
+    QVERIFY(w.start->isVisible() && !w.tablag->isVisible());
+    QVERIFY(shot(w, QStringLiteral("10-start-panel")));
+    QPushButton *season = nullptr;
+    for (QPushButton *b : w.start->startSeason)
+      if (b->isVisible() && b->text() == QStringLiteral("Temporada 2013/14 (Edato14.txt)"))
+        season = b;
+    QVERIFY(season);
+    QTest::mouseClick(season, Qt::LeftButton);
+    QVERIFY(!w.start->isVisible());
+    QCOMPARE(w.Label18->text(), QStringLiteral("1ª División-38 Temporada  2013/14"));
+
+    // The coupon: jornada 20 of 1ª whole, five matches of jornada 22 of 2ª.
+    QTest::keyClicks(w.Text2, QStringLiteral("ccc---")); // 38 to 20
+    QCOMPARE(w.Text1->text(), QStringLiteral("20"));
+    QTest::keyClick(w.Text3, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(w.Text3, QStringLiteral("21"));
+    QTest::mouseClick(w.Command13, Qt::LeftButton);
+    QTest::mouseClick(w.Command16, Qt::LeftButton);
+    clickLine(w.List1, 2);
+    for (int i = 0; i < 2 && !w.List1->text(0).contains(QStringLiteral("2ª")); ++i) {
+      QTest::mouseClick(w.Command6, Qt::LeftButton);
+      QCOMPARE(w.Text3->text(), QStringLiteral("21")); // the player's number stays
+    }
+    QVERIFY(w.List1->text(0).contains(QStringLiteral("2ªDIVISIÓN")));
+    QTest::keyClicks(w.Text2, QStringLiteral("cccc")); // 42 to 22
+    QCOMPARE(w.Text1->text(), QStringLiteral("22"));
+    for (int match = 1; match <= 5; ++match)
+      clickLine(w.List1, match + 1);
+    QCOMPARE(coupon.tablap->text(29, 0), QStringLiteral("15 PONFE")); // match 5 of jornada 22 of 2ª
+    QVERIFY(coupon.Label49->text().contains(QStringLiteral("; Q.nº   21;")));
+    // Both jornadas have been played: their results are in the valuation, and the window says so.
+    QVERIFY(coupon.playedNote->isVisible());
+    QCOMPARE(coupon.playedNote->text(), QStringLiteral("Jornada ya jugada: la valoración incluye sus resultados"));
+
+    // Read larger: Ctrl++ on the coupon, kept for the next start.
+    const double size = coupon.tablap->font().pointSizeF();
+    QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
+    QVERIFY(coupon.tablap->font().pointSizeF() > size);
+    QCOMPARE(coupon.tablam->font().pointSizeF(), coupon.tablap->font().pointSizeF());
+    QVERIFY(shot(w, QStringLiteral("11-coupon-zoomed")));
+    QTest::mouseClick(coupon.Command18, Qt::LeftButton); // enlarged: the coupon alone in the window
+    QVERIFY(shot(w, QStringLiteral("11-coupon-zoomed-enlarged")));
+    QTest::mouseClick(coupon.Command18, Qt::LeftButton);
+    QVERIFY(testing::readAll(home.filePath(QStringLiteral("Vaticor.ini"))).contains("quiniela=150"));
+
+    // Printed: the PDF has the model's P(1) P(X) P(2) and sign beside each line.
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+      ui::QtPrinter paper(home.path() + u'/', &w);
+      paper.setAlwaysPdf(true);
+      paper.setMessages(&p.scripted.messages);
+      p.form->services.printer = &paper;
+      QTest::mouseClick(coupon.Label43, Qt::LeftButton);
+      QVERIFY(QFileInfo::exists(paper.lastPdf()));
+      const QStringList lines = pdfLines(paper.lastPdf());
+      auto lineOf = [&lines](const QString &start) {
+        for (const QString &line : lines)
+          if (line.trimmed().startsWith(start))
+            return line.trimmed();
+        return QString();
+      };
+      QVERIFY(lineOf(QStringLiteral("Jda:1-15")).endsWith(QStringLiteral("|1sXs2s| 1% X% 2% M|")));
+      for (int k : {1, 10, 11, 15}) {
+        const QString home = coupon.tablap->text(2 * k - 1, 0);
+        const QString model = coupon.tablam->text(2 * k - 1, 0);
+        QVERIFY2(!model.isEmpty() && lineOf(home.trimmed() + u'|').endsWith(model + u'|'), qPrintable(lineOf(home.trimmed())));
+      }
+      // Under line 15, each side's likeliest goals for the pleno.
+      QVERIFY(lineOf(coupon.tablap->text(30, 0).trimmed() + u'|').endsWith(coupon.tablam->text(30, 0) + QStringLiteral(" |")));
+    }
+
+    // Its system: the Escrutinio's prizes above the columns.
+    QString summary, prizes;
+    bool prizesAbove = false;
+    int columns = 0;
+    whenOpen<ui::SystemsDialog>(
+        this,
+        [&](ui::SystemsDialog &d) {
+          summary = d.summary->text();
+          QTest::mouseClick(d.checkButton, Qt::LeftButton);
+          testing::settle();
+          prizes = d.escrutinio->text();
+          prizesAbove = d.escrutinio->isVisible() && d.escrutinio->geometry().bottom() < d.columns->geometry().top();
+          columns = d.columns->count();
+          shot(d, QStringLiteral("12-systems"));
+          d.accept();
+        },
+        [&p](ui::SystemsDialog &d) { return !d.working() && !p.form->sistemas_NextWork(); });
+    QTest::mouseClick(coupon.Command40, Qt::LeftButton);
+    QVERIFY2(summary.startsWith(QStringLiteral("Directas: ")), qPrintable(summary));
+    QVERIFY2(prizes.startsWith(QStringLiteral("Resultado: ")) && prizes.contains(QStringLiteral("\nEspecial: ")), qPrintable(prizes));
+    QVERIFY(prizesAbove);
+    QVERIFY(columns >= 1);
+  }
+
   void thePlayersWholeRoad()
   {
     // 20 January 2014: 1ª División has played 19 jornadas, 2ª 21.
@@ -94,9 +223,11 @@ private slots:
     // The program's folder as installed: the name table beside it.
     QVERIFY(QFile::copy(samplePath(QStringLiteral("nombres.csv")), home.filePath(QStringLiteral("nombres.csv"))));
     {
-      // A new user: no season yet. It is imported through the menu.
+      // A new user: no season yet, the start panel says so. It is imported through the menu.
       Program p(home.path(), today);
-      QVERIFY(p.scripted.messages.shown.value(0).text.contains(QStringLiteral("Edato14.txt")));
+      QVERIFY(p.scripted.messages.shown.isEmpty());
+      QVERIFY(p.window->start->isVisible());
+      QVERIFY(p.window->start->Label1->text().contains(QStringLiteral("Edato14.txt")));
       p.scripted.fileDialog.choices = {first, second};
       p.window->mnuImportar->trigger();
       QVERIFY2(QFileInfo::exists(seasonFile), qPrintable(p.scripted.messages.shown.last().text));

@@ -210,7 +210,8 @@ private slots:
     Qmodelop &q = *f.form;
     QVERIFY(f.loadFile(a));
     QCOMPARE(q.caption, QStringLiteral("Vaticor   Ult. Modif.: 03/05/2009"));
-    QCOMPARE(q.Label1.caption, QStringLiteral("..\\carpeta-de-temporadas-largas/Edato14.txt"));
+    // The whole path, written the platform's way.
+    QCOMPARE(q.Label1.caption, QDir::toNativeSeparators(a));
     QCOMPARE(q.seasonFilePath, a);
     // A load made while 2ª is shown names 1ª, the division shown after it.
     q.Command6_Click();
@@ -244,20 +245,28 @@ private slots:
   void cancelDialog_data()
   {
     QTest::addColumn<bool>("loadedBefore");
-    QTest::newRow("nothing loaded: the program ends") << false;
-    QTest::newRow("season loaded: it stays") << true;
+    QTest::addColumn<bool>("startPanel");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("nothing loaded: the program ends") << false << false << true;
+    QTest::newRow("nothing loaded, the start panel shown: back to it") << false << true << false;
+    QTest::newRow("season loaded: it stays") << true << false << false;
   }
 
   void cancelDialog()
   {
     QFETCH(bool, loadedBefore);
+    QFETCH(bool, startPanel);
+    QFETCH(bool, ends);
     FormFixture f;
     if (loadedBefore)
       QVERIFY(f.load(accentedSeason()));
+    if (startPanel)
+      f.form->showStartPanel();
     const QStringList before = formState(*f.form);
     f.scripted.fileDialog.choices.clear();
     f.form->mnuaCargar_Click();
-    QCOMPARE(f.form->endRequested, !loadedBefore);
+    QCOMPARE(f.form->endRequested, ends);
+    QCOMPARE(f.form->start.visible, startPanel);
     QVERIFY(f.scripted.messages.shown.isEmpty());
     QCOMPARE(formState(*f.form), before);
   }
@@ -273,6 +282,7 @@ private slots:
     QTest::newRow("December 1999 takes Edato00") << QDate(1999, 12, 31) << "Edato00.txt" << "Edato00.txt";
     QTest::newRow("September 2014 without Edato15") << QDate(2014, 9, 1) << "Edato14.txt" << "";
     QTest::newRow("31 July 2009 without Edato09") << QDate(2009, 7, 31) << "Edato10.txt" << "";
+    QTest::newRow("damaged Edato14") << QDate(2014, 5, 15) << "damaged Edato14.txt" << "";
   }
 
   void startup()
@@ -281,14 +291,21 @@ private slots:
     QFETCH(QString, present);
     QFETCH(QString, expected);
     FormFixture f;
-    QVERIFY(QFile::copy(samplePath("Edato14.txt"), f.folder() + present));
+    const bool damaged = present.startsWith("damaged ");
+    if (damaged)
+      testing::writeAll(f.folder() + present.mid(8), testing::realWithLine(5, QString()));
+    else
+      QVERIFY(QFile::copy(samplePath("Edato14.txt"), f.folder() + present));
     f.scripted.clock.date = today;
     Qmodelop &q = *f.form;
     q.Form_Load();
     QVERIFY(f.scripted.fileDialog.titles.isEmpty());
     QVERIFY(!q.loadTodaysSeason);
     QVERIFY(!q.endRequested);
-    QCOMPARE(f.scripted.messages.shown.size(), expected.isEmpty() ? 1 : 0);
+    // A missing season is no error: the start panel says it and offers the
+    // ways to get one. A damaged one is also told why.
+    QCOMPARE(f.scripted.messages.shown.size(), damaged ? 1 : 0);
+    QCOMPARE(q.start.visible, expected.isEmpty());
     QCOMPARE(q.loadedFileName, expected.isEmpty() ? QString() : f.folder() + expected);
     QCOMPARE(q.seasonFilePath.isEmpty(), expected.isEmpty());
     QCOMPARE(q.List1.item(0), expected.isEmpty() ? QString() : QStringLiteral("   1ªDIVISIÓN"));
@@ -480,10 +497,13 @@ private slots:
     QTest::addColumn<int>("division");
     QTest::addColumn<int>("jornada"); // the jornada listed
     QTest::addColumn<QString>("boxes"); // Text1, Text3, Text2
-    QTest::newRow("1ª at 30 to 2ª at 33") << "2533" << 30 << 1 << 2 << 33 << "33 33 U";
-    QTest::newRow("back to 1ª at its stored 25") << "2533" << 30 << 2 << 1 << 25 << "25 26 T";
+    QTest::addColumn<bool>("coupon");   // a coupon under way: its number stays
+    QTest::newRow("1ª at 30 to 2ª at 33") << "2533" << 30 << 1 << 2 << 33 << "33 33 U" << false;
+    QTest::newRow("back to 1ª at its stored 25") << "2533" << 30 << 2 << 1 << 25 << "25 26 T" << false;
     // The team history brings the box inside the season.
-    QTest::newRow("stored 00 lists jornada 1") << "2500" << 0 << 1 << 2 << 1 << "01 1 U";
+    QTest::newRow("stored 00 lists jornada 1") << "2500" << 0 << 1 << 2 << 1 << "01 1 U" << false;
+    QTest::newRow("coupon under way, to 2ª") << "2533" << 30 << 1 << 2 << 33 << "33 26 U" << true;
+    QTest::newRow("coupon under way, and back") << "2533" << 30 << 2 << 1 << 25 << "25 26 T" << true;
   }
 
   void fullSwitch()
@@ -500,8 +520,10 @@ private slots:
     Qmodelop &q = *f.form;
     if (moveTo)
       q.jornada = moveTo;
+    QFETCH(bool, coupon);
     for (int i = 0; i < clicks; ++i) {
-      q.wholeJornadaMode = q.couponModeActive = true;
+      q.wholeJornadaMode = true;
+      q.couponModeActive = coupon;
       q.Command16.caption = "Todos";
       q.Frame16.visible = false;
       q.Command6_Click();
@@ -621,6 +643,181 @@ private slots:
     QTEST(int(f.scripted.messages.shown.size()), "asked");
     QTEST(closes, "closes");
     QCOMPARE(f.form->exitConfirmed, closes);
+  }
+
+  // ---- the start panel ----
+
+  void seasonNames_data()
+  {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("2013/14") << "Edato14.txt" << "Temporada 2013/14";
+    QTest::newRow("2026/27") << "Edato27.txt" << "Temporada 2026/27";
+    QTest::newRow("the century turns") << "Edato00.txt" << "Temporada 1999/00";
+    QTest::newRow("the last of the 1900s") << "Edato91.txt" << "Temporada 1990/91";
+    QTest::newRow("the reserved name") << "EdatoAA.txt" << "";
+    QTest::newRow("three digits") << "Edato100.txt" << "";
+    QTest::newRow("another file") << "gprono14.txt" << "";
+    QTest::newRow("upper case") << "EDATO14.TXT" << "";
+  }
+  void seasonNames()
+  {
+    QFETCH(QString, file);
+    QTEST(vaticor::seasonName(file), "name");
+  }
+
+  // The seasons beside the program and in the user's folder, newest first,
+  // each named once; other files left aside.
+  void seasonChoices()
+  {
+    QTemporaryDir mine, bundled;
+    for (const char *name : {"Edato13.txt", "Edato99.txt", "Edato23.txt", "EdatoAA.txt", "notas.txt"})
+      testing::writeAll(bundled.filePath(name), "x");
+    testing::writeAll(mine.filePath("Edato23.txt"), "mine");
+    testing::writeAll(mine.filePath("Edato27.txt"), "mine");
+    const QList<vaticor::SeasonChoice> choices = vaticor::seasonChoices({mine.path(), bundled.path()});
+    QStringList captions, paths;
+    for (const vaticor::SeasonChoice &c : choices)
+      captions << c.caption, paths << c.path;
+    QCOMPARE(captions, QStringList({"Temporada 2026/27 (Edato27.txt)", "Temporada 2022/23 (Edato23.txt)",
+                                    "Temporada 2012/13 (Edato13.txt)", "Temporada 1998/99 (Edato99.txt)"}));
+    QCOMPARE(paths.value(1), mine.filePath("Edato23.txt")); // the user's own copy
+    QCOMPARE(paths.value(2), bundled.filePath("Edato13.txt"));
+    QVERIFY(vaticor::seasonChoices({mine.filePath("no-such-folder")}).isEmpty());
+  }
+
+  // At start-up without the season of today: what the panel says and offers,
+  // and a bundled season opened from it in one click.
+  void startPanel()
+  {
+    FormFixture f;
+    for (const char *name : {"Edato13.txt", "Edato14.txt"})
+      QVERIFY(QFile::copy(samplePath(name), f.folder() + name));
+    f.scripted.clock.date = QDate(2026, 12, 6);
+    Qmodelop &q = *f.form;
+    q.Form_Load();
+    QVERIFY(q.start.visible);
+    QVERIFY(f.scripted.messages.shown.isEmpty());
+    QCOMPARE(q.start.Label1.caption, "No hay ninguna temporada cargada.\r\nLa temporada actual, 2026/27, se guarda en "
+                                     "Edato27.txt, y ese archivo aún no está en " +
+                                         QDir::toNativeSeparators(f.folder()) + ".\r\nElija cómo empezar:");
+    QCOMPARE(q.start.startInternet.caption, QString("Traer la temporada 2026/27 de internet (openfootball)"));
+    QCOMPARE(q.start.startImport.caption, QString("Importar archivos de liga de openfootball..."));
+    QCOMPARE(q.start.startOpen.caption, QString("Abrir otro archivo de temporada..."));
+    QCOMPARE(q.start.seasons.size(), 2);
+    QCOMPARE(q.start.seasons[0].caption, QString("Temporada 2013/14 (Edato14.txt)"));
+    q.startSeason_Click(2); // no such button: nothing happens
+    q.startSeason_Click(-1);
+    QVERIFY(q.start.visible && q.loadedFileName.isEmpty());
+    q.startSeason_Click(1);
+    QVERIFY(!q.start.visible);
+    QCOMPARE(q.loadedFileName, f.folder() + "Edato13.txt");
+    QCOMPARE(q.Label18.caption, QString("1ª División-38 Temporada  2012/13"));
+    QCOMPARE(q.tablag.text(1, 1), QString(" BARÇA"));
+  }
+
+  // The import from the start panel opens on the league files bundled in the
+  // program's folder; without them, on the folder where seasons are written.
+  void importOpensOnTheBundledLeagueFiles()
+  {
+    FormFixture f;
+    Qmodelop &q = *f.form;
+    q.startImport_Click(); // cancelled
+    QCOMPARE(f.scripted.fileDialog.folders, QStringList{f.folder()});
+    QVERIFY(QDir(f.folder()).mkpath("openfootball/2013-14"));
+    q.startImport_Click();
+    QCOMPARE(f.scripted.fileDialog.folders.value(1), f.folder() + "openfootball");
+    QCOMPARE(f.scripted.fileDialog.titles.value(1), QString("Importar Temporada: archivo de 1ª División (openfootball)"));
+  }
+
+  // ---- the size of the letter on screen ----
+
+  void zoomSteps_data()
+  {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<int>("to");
+    QTest::newRow("up from the coupon's start") << 140 << 1 << 150;
+    QTest::newRow("down from the coupon's start") << 140 << -1 << 130;
+    QTest::newRow("up from the lists' start") << 100 << 1 << 110;
+    QTest::newRow("down from the lists' start") << 100 << -1 << 90;
+    QTest::newRow("between two steps, up") << 135 << 1 << 140;
+    QTest::newRow("between two steps, down") << 135 << -1 << 130;
+    QTest::newRow("largest stays") << 300 << 1 << 300;
+    QTest::newRow("smallest stays") << 50 << -1 << 50;
+    QTest::newRow("larger steps further out") << 200 << 1 << 225;
+  }
+  void zoomSteps()
+  {
+    QFETCH(int, from);
+    QFETCH(int, direction);
+    QTEST(vaticor::ScreenZoom::step(from, direction), "to");
+  }
+
+  // Read from Vaticor.ini at start-up; a value that is no size is left aside.
+  void zoomRead_data()
+  {
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<int>("coupon");
+    QTest::addColumn<int>("lists");
+    QTest::newRow("no file") << QByteArray() << 140 << 100;
+    QTest::newRow("both") << QByteArray("[pantalla]\nquiniela=180\nlistas=90\n") << 180 << 90;
+    QTest::newRow("only the lists") << QByteArray("[pantalla]\r\nlistas=125\r\n") << 140 << 125;
+    QTest::newRow("not numbers") << QByteArray("[pantalla]\nquiniela=grande\nlistas=\n") << 140 << 100;
+    QTest::newRow("too small, too large") << QByteArray("[pantalla]\nquiniela=10\nlistas=1000\n") << 140 << 100;
+    QTest::newRow("another group") << QByteArray("[sistemas]\nquiniela=180\n") << 140 << 100;
+  }
+  void zoomRead()
+  {
+    QFETCH(QByteArray, ini);
+    FormFixture f;
+    if (!ini.isEmpty())
+      testing::writeAll(f.folder() + "Vaticor.ini", ini);
+    f.form->layOutForm();
+    QTEST(f.form->zoom.coupon, "coupon");
+    QTEST(f.form->zoom.lists, "lists");
+  }
+
+  // Ctrl++ and Ctrl+- size the coupon while it is shown, the lists
+  // otherwise; each size is kept in Vaticor.ini beside what it already held.
+  void zoomKept()
+  {
+    FormFixture f;
+    testing::writeAll(f.folder() + "Vaticor.ini", "[sistemas]\nprecio=0.5\n");
+    QVERIFY(QFile::copy(samplePath("Edato14.txt"), f.folder() + "Edato14.txt"));
+    QVERIFY(f.loadFile(f.folder() + "Edato14.txt"));
+    Qmodelop &q = *f.form;
+    q.zoomIn();
+    q.zoomIn();
+    QCOMPARE(q.zoom.lists, 120);
+    QCOMPARE(q.zoom.coupon, 140);
+    q.Text3.text = "21";
+    q.Command13_Click();
+    QVERIFY(q.Frame9.visible);
+    q.zoomOut();
+    QCOMPARE(q.zoom.coupon, 130);
+    QCOMPARE(q.zoom.lists, 120);
+    QCOMPARE(QString::fromUtf8(testing::readAll(f.folder() + "Vaticor.ini")).remove(u'\r'),
+             QString("[pantalla]\nlistas=120\nquiniela=130\n\n[sistemas]\nprecio=0.5\n"));
+    FormFixture again;
+    QFile::copy(f.folder() + "Vaticor.ini", again.folder() + "Vaticor.ini");
+    again.form->layOutForm();
+    QCOMPARE(again.form->zoom.coupon, 130);
+    QCOMPARE(again.form->zoom.lists, 120);
+    QVERIFY(f.scripted.messages.shown.isEmpty());
+  }
+
+  // A settings file that cannot be written is said once; the size still changes.
+  void zoomNotKept()
+  {
+    FormFixture f;
+    QVERIFY(QDir(f.folder()).mkpath("Vaticor.ini")); // a folder in the file's place
+    f.form->zoomIn();
+    f.form->zoomIn();
+    QCOMPARE(f.form->zoom.lists, 120);
+    QCOMPARE(f.scripted.messages.shown.size(), 1);
+    QVERIFY(f.scripted.messages.shown[0].text.startsWith(
+        "El tamaño de la letra no se ha podido guardar para la próxima vez.\r\n"));
   }
 
   // ---- start-up ----

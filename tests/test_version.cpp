@@ -16,6 +16,11 @@ using namespace version;
 
 namespace {
 
+// The data source the credits name.
+const std::pair<QString, QString> kDataSource = {
+    QStringLiteral("Datos:"),
+    QStringLiteral("los resultados de openfootball (github.com/openfootball), de dominio público (CC0)")};
+
 void put16(QByteArray &b, qsizetype at, quint16 v)
 {
   b[at] = char(v & 0xFF);
@@ -346,6 +351,7 @@ private slots:
     QCOMPARE(credits.heading, QStringLiteral("Vaticor"));
     QVERIFY(credits.properties.contains({QStringLiteral("Versión:"), QStringLiteral(VATICOR_PROJECT_VERSION)}));
     QVERIFY(credits.properties.contains({QStringLiteral("Compañía:"), QStringLiteral("Proyecto Vaticor")}));
+    QCOMPARE(credits.properties.last(), kDataSource);
   }
 
   // This test program carries no record: the form shows "Ver.: " alone, and
@@ -357,7 +363,9 @@ private slots:
     QVERIFY(f.form->mnucreditos.enabled);
     f.form->mnucreditos_Click();
     QCOMPARE(f.scripted.windows.opened, QStringList{QStringLiteral("creditos")});
-    QCOMPARE(f.form->creditos.properties.last().first, QStringLiteral("Versión:"));
+    QCOMPARE(f.form->creditos.properties.value(1).first, QStringLiteral("Versión:"));
+    // The source of the bundled seasons is named with or without a record.
+    QCOMPARE(f.form->creditos.properties.last(), kDataSource);
   }
 };
 

@@ -253,6 +253,59 @@ private slots:
     QCOMPARE(f.form->Label7.caption, "7ª " + kTitle + expected);
   }
 
+  // "Retrocede" at jornada 25 sets the window 16..25; the jornada then moves
+  // back to 12 with the black box. The initial jornada never stays after the
+  // final one: the next standings count the last ten and say so, and the
+  // next press starts the round again, as after jornada 1. A window typed in
+  // (the companion's --desde) is shown as it is.
+  void retrocedeClamped_data()
+  {
+    QTest::addColumn<QString>("then"); // what the player does at jornada 12
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("told");
+    const QString told = "La jornada inicial, la 16, quedaba después de la final, la 12.\r\n"
+                         "La clasificación cuenta ahora las jornadas 3 a 12.";
+    QTest::newRow("Clasificaciones") << "Command12" << "03   J. Final=12       Nº Jdas. =10" << told;
+    QTest::newRow("Quiniela") << "Command13" << "03   J. Final=12       Nº Jdas. =10" << told;
+    QTest::newRow("Retrocede again") << "Label34" << "03   J. Final=12       Nº Jdas. =10" << "";
+    QTest::newRow("a window typed in") << "typed" << "16   J. Final=12       Nº Jdas. =-03" << "";
+  }
+  void retrocedeClamped()
+  {
+    QFETCH(QString, then);
+    QFETCH(QString, told);
+    FormFixture f;
+    QVERIFY(loadNamed(f, "twenty"));
+    Qmodelop &q = *f.form;
+    q.Command12_Click();
+    if (then == "typed") {
+      q.firstJornada = 16;
+    } else {
+      q.Label34_Click();
+      QCOMPARE(q.Label7.caption, "7ª " + kTitle + "16   J. Final=25       Nº Jdas. =10");
+    }
+    for (int i = 0; i < 13; ++i)
+      q.Text2_KeyPress(Qmodelop::kMinus);
+    QCOMPARE(q.Text1.text, QString("12"));
+    q.Text3.text = "13";
+    if (then == "Command13")
+      q.Command13_Click();
+    else if (then == "Label34")
+      q.Label34_Click();
+    else
+      q.Command12_Click();
+    QTEST(q.Label7.caption.mid(("7ª " + kTitle).size()), "expected");
+    QCOMPARE(f.scripted.messages.shown.size(), told.isEmpty() ? 0 : 1);
+    if (!told.isEmpty()) {
+      QCOMPARE(f.scripted.messages.shown[0].text, told);
+      QCOMPARE(f.scripted.messages.shown[0].title, QString("Clasificaciones"));
+    }
+    // The window follows the jornada from then on, with no second message.
+    q.Text2_KeyPress(Qmodelop::kPlus);
+    q.Command12_Click();
+    QCOMPARE(f.scripted.messages.shown.size(), told.isEmpty() ? 0 : 1);
+  }
+
   void sortKeys_data()
   {
     QTest::addColumn<int>("key");

@@ -12,6 +12,7 @@
 #include "ui/QtWindows.h"
 #include "ui/ResultsGridPanel.h"
 #include "ui/SignEvolutionPanel.h"
+#include "ui/StartPanel.h"
 #include "ui/StandingsPanel.h"
 #include "ui/TeamEvolutionPanel.h"
 #include "ui/ViewPanels.h"
@@ -839,21 +840,180 @@ private slots:
     QVERIFY(!w.isVisible());
   }
 
-  void missingSeasonIsReportedAndTheWindowStays()
+  // A first start without the season of today: no error over an empty
+  // window, but the start panel in the place of the views, with the ways to
+  // get a season and the bundled ones by name; one click opens one.
+  void firstStartShowsTheStartPanel()
+  {
+    QTemporaryDir folder;
+    for (const QString name : {QStringLiteral("Edato13.txt"), QStringLiteral("Edato14.txt")})
+      QVERIFY(QFile::copy(samplePath(name), folder.filePath(name)));
+    Program p(folder.path(), QDate(2026, 12, 6));
+    auto &w = *p.window;
+    QCOMPARE(w.size(), QSize(1366, 768)); // the panel took the place of the views, the window kept its size
+    QVERIFY(p.scripted.messages.shown.isEmpty());
+    ui::StartPanel &start = *w.start;
+    QVERIFY(start.isVisible());
+    QVERIFY(!w.tablag->isVisible() && !w.List1->isVisible() && !w.Frame5->isVisible());
+    QVERIFY(start.Label1->text().startsWith(QStringLiteral("No hay ninguna temporada cargada.\nLa temporada actual, "
+                                                           "2026/27, se guarda en Edato27.txt")));
+    QCOMPARE(start.startInternet->text(), QStringLiteral("Traer la temporada 2026/27 de internet (openfootball)"));
+    QVERIFY(start.startImport->isVisible() && start.startOpen->isVisible());
+    QCOMPARE(start.startSeason[0]->text(), QStringLiteral("Temporada 2013/14 (Edato14.txt)"));
+    QCOMPARE(start.startSeason[1]->text(), QStringLiteral("Temporada 2012/13 (Edato13.txt)"));
+    QVERIFY(start.startSeason[1]->isVisible() && !start.startSeason[2]->isVisible());
+    // Every choice stands whole in the window.
+    for (QWidget *choice : std::initializer_list<QWidget *>{start.startInternet, start.startImport, start.startOpen,
+                                                            start.startSeason[1]})
+      QVERIFY(w.rect().contains(QRect(choice->mapTo(&w, QPoint()), choice->size())));
+    QVERIFY(saveShot(w, QStringLiteral("window-start-panel.png")));
+    QTest::mouseClick(start.startSeason[1], Qt::LeftButton);
+    QVERIFY(!start.isVisible());
+    QCOMPARE(w.Label18->text(), QStringLiteral("1ª División-38 Temporada  2012/13"));
+    QCOMPARE(w.tablag->text(1, 1), QStringLiteral(" BARÇA"));
+    QVERIFY(w.tablag->isVisible() && w.Frame5->isVisible());
+    // The season's file, the platform's way.
+    QCOMPARE(w.Label1->path(), QDir::toNativeSeparators(folder.filePath(QStringLiteral("Edato13.txt"))));
+    QVERIFY(w.Label1->text().endsWith(QStringLiteral("Edato13.txt")));
+  }
+
+  // Cancelling the file dialog from the start panel comes back to it.
+  void cancellingTheDialogKeepsTheStartPanel()
   {
     QTemporaryDir empty;
     Program p(empty.path(), QDate(2026, 12, 6));
     auto &w = *p.window;
-    QCOMPARE(p.scripted.messages.shown.size(), 1);
-    QVERIFY(p.scripted.messages.shown.first().text.contains(QStringLiteral("Edato27.txt")));
-    QVERIFY(w.isVisible());
-    QCOMPARE(w.tablag->rowCount(), 1);
-    QVERIFY(saveShot(w, QStringLiteral("window-no-season.png")));
+    QVERIFY(w.start->isVisible());
+    QVERIFY(w.start->startSeason[0]->isHidden()); // no season to offer
+    QTest::mouseClick(w.start->startOpen, Qt::LeftButton); // the dialog is cancelled
+    QCOMPARE(p.scripted.fileDialog.titles.size(), 1);
+    QVERIFY(w.isVisible() && w.start->isVisible());
     // Loading a season from the menu then works.
     p.scripted.fileDialog.choices = {samplePath(QStringLiteral("Edato13.txt"))};
     w.mnuaCargar->trigger();
-    QCOMPARE(w.Label18->text(), QStringLiteral("1ª División-38 Temporada  2012/13"));
+    QVERIFY(!w.start->isVisible());
     QCOMPARE(w.tablag->text(1, 1), QStringLiteral(" BARÇA"));
+  }
+
+  // Ctrl++ and Ctrl+-: the lists while the views are shown, the coupon while
+  // it is; each size kept in Vaticor.ini and found again at the next start.
+  // At the size it starts with, the coupon shows its forecast sign and the
+  // model beside it without scrolling sideways at 1366x768.
+  void zoomSizesTheListsAndTheCoupon()
+  {
+    SeasonCopy season;
+    double listText = 0, couponText = 0;
+    {
+      Program p(season.path());
+      auto &w = *p.window;
+      w.resize(1366, 768);
+      ui::CouponPanel &coupon = *w.Frame9;
+      listText = w.List1->font().pointSizeF();
+      QCOMPARE(coupon.tablap->shownSize(), 7.0); // the coupon's 5 points at 140 %
+      const int listWidth = w.List1->width();
+      QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
+      QCOMPARE(w.List1->font().pointSizeF(), listText * 1.1);
+      QCOMPARE(w.tablag->shownSize(), 8 * 1.1);
+      QVERIFY(w.List1->width() > listWidth);
+      QCOMPARE(coupon.tablap->shownSize(), 7.0);
+      QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier);
+      QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier);
+      QCOMPARE(w.List1->font().pointSizeF(), listText * 0.9);
+
+      QTest::keyClicks(w.Text2, QStringLiteral("ccc---")); // 38 to 20
+      typeOver(w.Text3, QStringLiteral("21"));
+      QTest::mouseClick(w.Command13, Qt::LeftButton);
+      QTest::mouseClick(w.Command16, Qt::LeftButton);
+      clickLine(w.List1, 2);
+      settle();
+      // The forecast sign and the model's columns stand in the view area, with no scrolling sideways.
+      const QScrollArea *views = w.findChild<QScrollArea *>();
+      QCOMPARE(views->horizontalScrollBar()->maximum(), 0);
+      const int viewRight = views->viewport()->mapTo(&w, QPoint(views->viewport()->width(), 0)).x();
+      const QRect sign = coupon.tablap->cellRect(1, 11);
+      QVERIFY(coupon.tablap->viewport()->mapTo(&w, sign.topRight()).x() < viewRight);
+      QVERIFY(coupon.tablam->mapTo(&w, QPoint(coupon.tablam->width(), 0)).x() <= viewRight);
+      QVERIFY(saveShot(w, QStringLiteral("coupon-default-size.png")));
+      const int couponWidth = coupon.tablap->width();
+      QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
+      QCOMPARE(coupon.tablap->shownSize(), 7.5);
+      QCOMPARE(coupon.tablam->shownSize(), 7.5);
+      QVERIFY(coupon.tablap->width() > couponWidth);
+      QCOMPARE(w.List1->font().pointSizeF(), listText * 0.9); // the lists stay
+      // The rows of the model stand level with the coupon's.
+      QCOMPARE(coupon.tablam->cellRect(1, 0).top(), coupon.tablap->cellRect(1, 0).top());
+      QVERIFY(saveShot(w, QStringLiteral("coupon-zoomed.png")));
+      couponText = coupon.tablap->font().pointSizeF();
+    }
+    const QString ini = QString::fromUtf8(testing::readAll(season.file(QStringLiteral("Vaticor.ini"))));
+    QVERIFY2(ini.contains(QStringLiteral("[pantalla]\nlistas=90\nquiniela=150\n")), qPrintable(ini));
+    Program again(season.path());
+    QCOMPARE(again.window->List1->font().pointSizeF(), listText * 0.9);
+    QCOMPARE(again.window->Frame9->tablap->font().pointSizeF(), couponText);
+  }
+
+  // The mouse over a heading of the coupon explains its column on the help line.
+  void couponHeadingsExplainTheirColumns()
+  {
+    Program p;
+    auto &w = *p.window;
+    typeOver(w.Text3, QStringLiteral("21"));
+    QTest::mouseClick(w.Command13, Qt::LeftButton);
+    ui::GridWidget *tablap = w.Frame9->tablap;
+    settle();
+    QTest::mouseMove(tablap->viewport(), tablap->cellRect(0, 11).center());
+    QVERIFY2(w.Label2->text().startsWith(QStringLiteral(" 1 X 2. Arriba, el valor general del partido y el signo "
+                                                        "pronosticado")),
+             qPrintable(w.Label2->text()));
+    QTest::mouseMove(tablap->viewport(), tablap->cellRect(0, 3).center());
+    QVERIFY(w.Label2->text().startsWith(QStringLiteral(" Goles: a favor y en contra en casa (gf gc)")));
+    QTest::mouseMove(tablap->viewport(), tablap->cellRect(5, 3).center()); // a row of the coupon: the heading's text stays
+    QVERIFY(w.Label2->text().startsWith(QStringLiteral(" Goles:")));
+    // Every heading has its text, and the help line shows the longest whole.
+    for (int c = 0; c < 15; ++c) {
+      const QString text = p.form->hoverText(QStringLiteral("tablap"), c);
+      QVERIFY2(text.size() > 40, qPrintable(QString::number(c)));
+      QCOMPARE(w.Label2->fontMetrics()
+                       .boundingRect(w.Label2->contentsRect(), Qt::TextWordWrap, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")))
+                       .height() <= w.Label2->contentsRect().height(),
+               true);
+    }
+  }
+
+  // "Imprime Ventana": the window on a landscape page, across its whole width.
+  void windowImageFillsALandscapePage()
+  {
+    for (const char *tool : {"pdfinfo", "pdfimages"})
+      if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+        QSKIP("poppler-utils is not installed");
+    SeasonCopy season;
+    Program p(season.path());
+    auto &w = *p.window;
+    w.resize(1366, 768);
+    ui::QtPrinter paper(season.path() + u'/', &w);
+    paper.setAlwaysPdf(true);
+    p.form->services.printer = &paper;
+    w.mnuIventana->trigger();
+    QVERIFY(QFileInfo::exists(paper.lastPdf()));
+    auto run = [](const QString &tool, const QStringList &args) {
+      QProcess process;
+      process.start(tool, args);
+      process.waitForFinished(10000);
+      return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const QRegularExpressionMatch page =
+        QRegularExpression(QStringLiteral("Page size: +([\\d.]+) x ([\\d.]+) pts")).match(run(QStringLiteral("pdfinfo"), {paper.lastPdf()}));
+    QVERIFY(page.hasMatch());
+    const double width = page.captured(1).toDouble(), height = page.captured(2).toDouble();
+    QVERIFY(width > height);
+    // The image's resolution on paper: its pixels over the width inside the 12 mm margins.
+    const QStringList images = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), paper.lastPdf()}).split(u'\n');
+    const QStringList fields = images.value(2).simplified().split(u' ');
+    QVERIFY2(fields.size() > 13, qPrintable(images.join(u'\n')));
+    const int pixels = fields[3].toInt();
+    const double ppi = fields[12].toDouble();
+    const double inches = (width - 2 * 12 / 25.4 * 72) / 72;
+    QVERIFY2(qAbs(pixels / ppi - inches) < 0.1, qPrintable(images.join(u'\n')));
   }
 
   // Without a printer installed, a document becomes a PDF in the folder given,
@@ -1027,15 +1187,6 @@ private slots:
     paper.newPage();
     QCOMPARE(paper.endDoc(), QString());
     QVERIFY(paper.lastPdf().isEmpty());
-  }
-
-  void cancellingTheFirstChoiceEndsTheProgram()
-  {
-    QTemporaryDir empty;
-    Program p(empty.path(), QDate(2026, 12, 6));
-    auto &w = *p.window;
-    w.mnuaCargar->trigger(); // the dialog is cancelled: nothing loaded, nothing chosen
-    QVERIFY(!w.isVisible());
   }
 
   // Qt's own dialogs and standard buttons speak Spanish once its catalogue is in.

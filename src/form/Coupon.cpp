@@ -176,8 +176,12 @@ void Qmodelop::fillCouponLine(int k, const QString &matchLine, int listIndex)
     List14.addItem(tablap.text(row, 0));
   }
   // A line without clubs (an empty line of a stored coupon) keeps its number only.
-  if (homeName.trimmed().isEmpty() && awayName.trimmed().isEmpty())
+  if (homeName.trimmed().isEmpty() && awayName.trimmed().isEmpty()) {
+    if (k >= 1 && k <= 15)
+      linePlayed[k] = false;
+    showPlayedNote();
     return;
+  }
 
   const int n = teamCount();
   homeTeamNumber = static_cast<int16_t>(teamNumberOf(homeName));
@@ -238,6 +242,19 @@ void Qmodelop::fillCouponLine(int k, const QString &matchLine, int listIndex)
   tablap.setText(home, 12, fmt(QStringLiteral("   "), QStringLiteral("@@@")));
   valueMatch(k, form[0], form[1]);
   modelLine(k, hT, aT);
+  // The standings the line was valued on reach its jornada: when that jornada
+  // has results, they are in the valuation.
+  const int j = val(cutOff);
+  if (k >= 1 && k <= 15)
+    linePlayed[k] = j >= 1 && lastStandings.division == division && j <= lastStandings.last &&
+                    !season.playedInJornada(division, j).empty();
+  showPlayedNote();
+}
+
+void Qmodelop::showPlayedNote()
+{
+  playedNote.caption = QStringLiteral("Jornada ya jugada: la valoración incluye sus resultados");
+  playedNote.visible = std::find(linePlayed.begin(), linePlayed.end(), true) != linePlayed.end();
 }
 
 void Qmodelop::modelLine(int k, int home, int away)
@@ -398,6 +415,8 @@ void Qmodelop::Command19_Click()
     for (int c = 0; c < tablam.cols(); ++c)
       tablam.setText(r, c, QString());
   lineModel = {};
+  linePlayed = {};
+  showPlayedNote();
 }
 
 void Qmodelop::Label49_Click()

@@ -11,14 +11,14 @@
 
 namespace vaticor {
 
-// No public update server exists yet; the season can be brought up to date
-// from the openfootball results instead.
-const QString kUpdateServer = QStringLiteral("https://actualizaciones.vaticor.invalid/");
-
 void Qmodelop::mnuActTI_Click()
 {
   if (downloading)
     return refuseSecondDownload();
+  // No update server set in Vaticor.ini: the season comes up to date from the
+  // openfootball results, the source there is.
+  if (updateServer.isEmpty())
+    return mnuActualizarTemporada_Click();
   transferMode = Transfer::Season;
   if (!settleUnsavedResults(QStringLiteral("descargar la temporada")) || !confirmReplacing())
     return;
@@ -29,6 +29,12 @@ void Qmodelop::mnuActGI_Click()
 {
   if (downloading)
     return refuseSecondDownload();
+  if (updateServer.isEmpty()) {
+    refuse(QStringLiteral("No hay ningún servidor de actualizaciones del que traer los pronósticos.") + kBreak +
+               QStringLiteral("Se indica en Vaticor.ini, en el grupo [internet]: actualizaciones=https://..."),
+           QStringLiteral("Vaticor"), controls::MessageIcon::Information);
+    return;
+  }
   transferMode = Transfer::Store;
   if (!confirmReplacing())
     return;
@@ -111,6 +117,7 @@ void Qmodelop::Inet1_StateChanged(const controls::HttpReply &reply)
     return;
   }
   if (transferMode == Transfer::Season) {
+    start.visible = false;
     seasonFilePath = path;
     loadedFileName = path;
     resultsUnsaved = false;

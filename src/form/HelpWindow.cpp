@@ -113,6 +113,8 @@ void HelpWindow::Command1_Click()
   QString result = QStringLiteral("   Nº Similitudes= ");
   for (const QString &number : std::as_const(matches))
     result += fmt(number, QStringLiteral("@@@@@"));
+  if (found == 0)
+    result += u'0'; // a search that finds nothing says so
   // Only the first hundred numbers are written; every match is selected all the same.
   if (found > matches.size())
     result += QStringLiteral("  (y %1 más)").arg(found - matches.size());

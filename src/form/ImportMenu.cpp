@@ -92,8 +92,12 @@ bool Qmodelop::importLeagueTexts(const QString &first, const QString &firstName,
 void Qmodelop::mnuImportar_Click()
 {
   const QString filter = QStringLiteral("Resultados openfootball (*.txt)|*.txt|All Files (*.*)|*.*");
+  // The league files bundled with the program sit in its folder "openfootball",
+  // a folder per season: the dialog opens there.
+  const QString bundled = programDir + QStringLiteral("openfootball");
   const QString first = services.fileDialog->openFile(
-      QStringLiteral("Importar Temporada: archivo de 1ª División (openfootball)"), workDir, filter);
+      QStringLiteral("Importar Temporada: archivo de 1ª División (openfootball)"),
+      QFileInfo(bundled).isDir() ? bundled : workDir, filter);
   if (first.isEmpty())
     return;
   const QString second = services.fileDialog->openFile(

@@ -34,7 +34,10 @@ void Qmodelop::mnuaCargar_Click()
       chosen = services.fileDialog->openFile(title, seasonFolder(), filter);
     }
     if (chosen == loadedFileName && loadedFileName.isEmpty()) {
-      endRequested = true; // nothing chosen and nothing loaded: the program ends
+      // Nothing chosen and nothing loaded: back to the start panel's choices,
+      // or, without it, the program ends, as it has nothing to show.
+      if (!start.visible)
+        endRequested = true;
       return;
     }
     if (chosen.isEmpty())
@@ -91,8 +94,9 @@ bool Qmodelop::loadSeason(const QString &path)
   releaseEntryLock();
   seasonFilePath = path;
   showFileDate(seasonFilePath);
-  Label1.caption = QStringLiteral("..\\") + right(path, 40);
+  Label1.caption = QDir::toNativeSeparators(path);
   loadedFileName = path;
+  start.visible = false;
 
   season = std::move(*loaded);
   jornada = static_cast<int16_t>(season.storedJornada(1));

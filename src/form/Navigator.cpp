@@ -178,6 +178,9 @@ QString Qmodelop::hoverText(const QString &control, int index) const
     return texts.value(evolutionShown ? QStringLiteral("Frame6.evolucion") : QStringLiteral("Frame6.jornadas"));
   if (control == QStringLiteral("List2"))
     return index >= 3 ? texts.value(control) : QString();
+  // Each heading of the coupon: what its column holds.
+  if (control == QStringLiteral("tablap"))
+    return index >= 0 ? texts.value(QStringLiteral("tablap.%1").arg(index)) : QString();
   if (control == QStringLiteral("List12"))
     return index >= 1 && index <= 4 ? texts.value(QStringLiteral("List12.%1").arg(index)) : QString();
   return texts.value(control);

@@ -10,6 +10,8 @@
 #include "controls/Controls.h"
 #include "controls/Services.h"
 #include "form/HelpWindow.h"
+#include "form/StartPanel.h"
+#include "form/Zoom.h"
 #include "engine/ScoreModel.h"
 #include "engine/MatchValuation.h"
 #include "engine/ResultsGrid.h"
@@ -46,7 +48,6 @@ constexpr int kMaxTeams = season::kMaxTeams;
 inline const QString kBreak = QStringLiteral("\r\n");
 // The program's credit, under printed reports and in the help texts that ask for one.
 inline const QString kCredit = QStringLiteral("Vaticor - estadísticas y pronósticos de la quiniela");
-extern const QString kUpdateServer;
 extern const QString kOpenfootballBase;
 
 using engine::TeamArray; // slots 0..22
@@ -154,7 +155,7 @@ public:
   int16_t shownJornada = 0;
   // Results stored in memory that the season file does not hold yet.
   bool resultsUnsaved = false;
-  QString updateServer;        // base address of the update server, ending in "/"
+  QString updateServer;        // base address of the update server, ending in "/"; empty: none configured
   bool downloading = false;
   bool recomputeStandings = true;
   bool exitConfirmed = false;
@@ -167,6 +168,7 @@ public:
   QString pickedNames;
   bool pickToggle = false;
   int16_t firstJornada = 0;
+  bool firstJornadaByRetrocede = false; // the initial jornada is the one "Retrocede" set
   int16_t windowLength = 0;
   int16_t sortKey = 6;
   QString signChar;
@@ -397,6 +399,22 @@ public:
   void modelLine(int k, int home, int away);
   std::array<LineModel, 16> lineModel; // by coupon line 1..15
   Label modelNote; // whether the model starts from last season, and which file
+  // Above the coupon grid while a line's valuation counts its own jornada's results.
+  Label playedNote;
+  std::array<bool, 16> linePlayed{}; // by coupon line 1..15
+
+  // ---- the start panel, while no season is loaded ----
+  StartPanel start;
+  void showStartPanel();
+  void startInternet_Click();
+  void startImport_Click();
+  void startOpen_Click();
+  void startSeason_Click(int index);
+
+  // ---- the size of the coupon and the lists on screen (Ctrl++, Ctrl+-) ----
+  ScreenZoom zoom;
+  void zoomIn();
+  void zoomOut();
 
   // ---- systems ----
   SystemsPanel sistemas;
@@ -529,6 +547,10 @@ private:
   // Coupon line k filled from a match line of List1 ("NN HOME-AWAY.").
   void fillCouponLine(int k, const QString &matchLine, int listIndex);
   void showCouponPanel();
+  void changeZoom(int direction);
+  void showPlayedNote();
+  // The initial jornada "Retrocede" left after the final one goes back to the last ten; the user is told.
+  void clampRetrocede();
 };
 
 } // namespace vaticor

@@ -274,7 +274,10 @@ void Qmodelop::Label43_Click()
   p.setOrientation(2);
   p.setFontName(QStringLiteral("Lucida Console"));
   p.setFontSize(8);
-  const QString dashes(length, u'-');
+  // The score model's P(1) P(X) P(2) and likeliest sign stand beside each
+  // line, as in the window; the goals of the pleno under line 15.
+  constexpr int kModelWidth = 11;
+  const QString dashes(length + kModelWidth + 1, u'-');
   p.printLine(QStringLiteral(" "));
   p.printLine(kCredit);
   p.printLine(QStringLiteral(" "));
@@ -295,6 +298,7 @@ void Qmodelop::Label43_Click()
         line += left(cell, width(c));
       line += u'|';
     }
+    line += fmt(left(tablam.text(r, 0), kModelWidth), QStringLiteral("!") + QString(kModelWidth, u'@')) + u'|';
     p.printLine(line);
     if (text::instr(QStringLiteral(" 00 02 04 06 08 10 12 14 16 18 20 22 24 26 28 30"), fmt(r, QStringLiteral("00"))) > 0)
       p.printLine(dashes);
@@ -314,9 +318,13 @@ void Qmodelop::Label43_Click()
 
 void Qmodelop::mnuIventana_Click()
 {
+  // The window is wider than high: on a landscape page it fills the width.
   controls::PrinterService &p = *services.printer;
+  p.setOrientation(2);
   p.printWindowImage();
-  reportEnded(p.endDoc(), false);
+  const QString error = p.endDoc();
+  p.setOrientation(1);
+  reportEnded(error, false);
 }
 
 QString Qmodelop::Label37_Click()

@@ -44,6 +44,7 @@ void Qmodelop::Command12_Click()
     Label40[sortKey].backColour = controls::rgb(0, 255, 255);
 
   jornada = ival(Text1.text);
+  clampRetrocede();
   if (firstJornada < 1)
     firstJornada = 1;
   const int n = teamCount();
@@ -140,12 +141,30 @@ void Qmodelop::Label40_Click(int index)
 
 void Qmodelop::Label34_Click()
 {
-  if (firstJornada < 2)
+  // An initial jornada past the final one (the jornada moved back since the
+  // last press) starts the round again at the last ten, as jornada 1 does.
+  if (firstJornada < 2 || firstJornada > jornada)
     firstJornada = jornada;
   firstJornada = static_cast<int16_t>(firstJornada - 9);
   if (firstJornada < 1)
     firstJornada = 0;
+  firstJornadaByRetrocede = true;
   Command12_Click();
+}
+
+void Qmodelop::clampRetrocede()
+{
+  // Left by "Retrocede" at a later jornada, the initial jornada would stand
+  // after the final one and every figure of the standings, and of the
+  // coupon valued on them, would be 0.
+  if (!firstJornadaByRetrocede || jornada < 1 || firstJornada <= jornada)
+    return;
+  const int was = firstJornada;
+  firstJornada = static_cast<int16_t>(std::max(1, jornada - 9));
+  services.messages->show(QStringLiteral("La jornada inicial, la %1, quedaba después de la final, la %2.").arg(was).arg(jornada) +
+                              kBreak +
+                              QStringLiteral("La clasificación cuenta ahora las jornadas %1 a %2.").arg(firstJornada).arg(jornada),
+                          QStringLiteral("Clasificaciones"), controls::MessageIcon::Information);
 }
 
 } // namespace vaticor

@@ -1,6 +1,7 @@
 // Start-up, the two division switches, the exit and the season file writer.
 #include "form/Qmodelop.h"
 #include "season/SeasonFile.h"
+#include "text/Settings.h"
 #include "text/TextRules.h"
 #include "form/version/FileVersionInfo.h"
 
@@ -98,6 +99,7 @@ void Qmodelop::layOutForm()
       }
     }
   }
+  zoom.read(text::Settings::read(readableFile(QStringLiteral("Vaticor.ini"))));
   // On this system the program file is the running executable, which carries
   // its version record in a section of its own.
   Label3.caption = version::versionLabel(programFile());
@@ -110,8 +112,14 @@ void Qmodelop::startupLoad()
     services.messages->show(dataFolderNotice, QStringLiteral("Vaticor"), controls::MessageIcon::Information);
     dataFolderNotice.clear();
   }
-  loadTodaysSeason = true;
-  mnuaCargar_Click();
+  // The season of today loads by itself. Without it, the start panel offers
+  // the ways to get a season; a file that cannot be read is also told why.
+  if (fileExists(readableFile(defaultSeasonFileName()))) {
+    loadTodaysSeason = true;
+    mnuaCargar_Click();
+  }
+  if (loadedFileName.isEmpty())
+    showStartPanel();
   loadFactorWindow();
   for (int r = 1; r <= 15; ++r)
     for (int c = 2; c <= 4; ++c)
@@ -145,6 +153,7 @@ int Qmodelop::switchDivision()
   wholeJornadaMode = false;
   currentView = 6;
   firstJornada = 0;
+  firstJornadaByRetrocede = false;
   division = division == 1 ? 2 : 1;
   const int n = teamCount();
   return n < 1 ? 20 : n;
@@ -152,6 +161,10 @@ int Qmodelop::switchDivision()
 
 void Qmodelop::Command6_Click()
 {
+  // The division display suggests a coupon number from the jornada; a coupon
+  // under way keeps the number the player gave it.
+  const QString couponNumber = Text3.text;
+  const bool couponUnderWay = couponModeActive || couponPosition > 0;
   const int n = switchDivision();
   const int j = season.storedJornada(division);
   Text1.text = fmt(j, QStringLiteral("00"));
@@ -160,6 +173,8 @@ void Qmodelop::Command6_Click()
     jornada = 2 * n - 2;
   Frame16.visible = true;
   showDivision();
+  if (couponUnderWay)
+    Text3.text = couponNumber;
   refreshAllViews();
   couponModeActive = false;
   focusedControl = QStringLiteral("Text2");
@@ -167,6 +182,8 @@ void Qmodelop::Command6_Click()
 
 void Qmodelop::Command30_Click()
 {
+  const QString couponNumber = Text3.text;
+  const bool couponUnderWay = couponModeActive || couponPosition > 0;
   const int n = switchDivision();
   const int j = season.storedJornada(division);
   jornada = static_cast<int16_t>(j);
@@ -174,6 +191,8 @@ void Qmodelop::Command30_Click()
     jornada = 2 * n - 2;
   if (j >= 1 && jornada == j) {
     showDivision();
+    if (couponUnderWay)
+      Text3.text = couponNumber;
     couponModeActive = false;
     focusedControl = QStringLiteral("Text2");
   }
@@ -225,7 +244,7 @@ QString Qmodelop::writeSeasonFile()
   if (error.isEmpty() && moved) {
     releaseEntryLock();
     seasonFilePath = loadedFileName = path;
-    Label1.caption = QStringLiteral("..\\") + right(path, 40);
+    Label1.caption = QDir::toNativeSeparators(path);
     services.messages->show(QStringLiteral("La temporada se ha guardado en %1.").arg(QDir::toNativeSeparators(path)),
                             QStringLiteral("Vaticor"), controls::MessageIcon::Information);
   }

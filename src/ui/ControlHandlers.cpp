@@ -69,6 +69,13 @@ const QList<Binding> &bindings()
       {"mnucreditos", call(&Form::mnucreditos_Click)},
       {"mnuAyuda", call(&Form::mnuAyuda_Click)},
       {"mnuSalir", call(&Form::mnuSalir_Click)},
+      {"mnuAmpliar", call(&Form::zoomIn)},
+      {"mnuReducir", call(&Form::zoomOut)},
+      // The start panel, while no season is loaded.
+      {"startInternet", call(&Form::startInternet_Click)},
+      {"startImport", call(&Form::startImport_Click)},
+      {"startOpen", call(&Form::startOpen_Click)},
+      {"startSeason", call(&Form::startSeason_Click)},
       // The general standings and the jornada's matches.
       {"tablag", call(&Form::tablag_Click)},
       {"Label48", call(&Form::Label48_Click), "General"},

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -32,7 +33,13 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, QWidget *parent) : QWidget(par
   Label43 = newClickLabel(this);
   nameControl(Label43, QStringLiteral("Label43"));
   Label43->setFrameShape(QFrame::Panel);
+  // Above the grid, beside its title, so that the coupon keeps its rows and columns on the screen.
+  playedNote = newLabel(this);
+  nameControl(playedNote, QStringLiteral("playedNote"));
+  playedNote->setStyleSheet(QStringLiteral("background:#fff3c4; color:#8a3b00; padding:2px 6px; font-weight:bold;"));
+  playedNote->hide();
   titleRow->addWidget(Label49, 1);
+  titleRow->addWidget(playedNote);
   titleRow->addWidget(label42);
   titleRow->addWidget(Label43);
   v->addLayout(titleRow);
@@ -88,9 +95,11 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, QWidget *parent) : QWidget(par
   tablap = new GridWidget(form.tablap, this);
   nameControl(tablap, QStringLiteral("tablap"));
   tablap->setFollowsFontSize(true);
+  tablap->setColumnsFitText(true);
   // The score model at the coupon's size, so that its rows stand level with the coupon's.
   tablam = new GridWidget(form.tablam, this);
   nameControl(tablam, QStringLiteral("tablam"));
+  tablam->setColumnsFitText(true);
   auto *grids = new QHBoxLayout;
   grids->setSpacing(2);
   grids->addWidget(tablap, 0, Qt::AlignTop);
@@ -128,13 +137,20 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, QWidget *parent) : QWidget(par
   figures->addStretch(1);
   v->addLayout(figures);
 
-  Label39 = newLabel(this);
+  // The instructions take the height the coupon leaves and scroll within
+  // it, so that the grid with its 31 rows stays whole on the screen.
+  instructions_ = new QScrollArea(this);
+  instructions_->setWidgetResizable(true);
+  instructions_->setFrameShape(QFrame::StyledPanel);
+  instructions_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Label39 = newLabel(instructions_);
   nameControl(Label39, QStringLiteral("Label39"));
   Label39->setWordWrap(true);
-  Label39->setFrameShape(QFrame::StyledPanel);
+  Label39->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label39->setStyleSheet(QStringLiteral("background:#ffffe0;"));
-  v->addWidget(Label39);
-  v->addStretch(1);
+  instructions_->setWidget(Label39);
+  instructions_->setMinimumHeight(4 * Label39->fontMetrics().lineSpacing());
+  v->addWidget(instructions_, 1);
 }
 
 void CouponPanel::draw()
@@ -149,10 +165,10 @@ void CouponPanel::draw()
                                std::pair{static_cast<QLabel *>(Label6), &f.Label6},
                                std::pair{static_cast<QLabel *>(Label9), &f.Label9},
                                std::pair{Label22, &f.Label22}, std::pair{Label25, &f.Label25},
-                               std::pair{Label39, &f.Label39}})
+                               std::pair{Label39, &f.Label39}, std::pair{playedNote, &f.playedNote}})
     drawLabel(widget, *label);
   // The instructions show once the coupon has been prepared.
-  Label39->setVisible(f.Label39.visible && !f.Label39.caption.isEmpty());
+  instructions_->setVisible(f.Label39.visible && !f.Label39.caption.isEmpty());
   for (auto [widget, button] :
        {std::pair{Command18, &f.Command18}, std::pair{Command19, &f.Command19}, std::pair{Command17, &f.Command17},
         std::pair{Command31, &f.Command31}, std::pair{Command22, &f.Command22}, std::pair{Command20, &f.Command20},

@@ -13,6 +13,7 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace ui {
 
@@ -26,6 +27,7 @@ public:
   GridWidget *tablam; // the score model, row for row beside the coupon
   ClickLabel *Label49, *label42, *Label43, *Label46, *Label47, *Label6, *Label9;
   QLabel *Label22, *Label25, *Label39;
+  QLabel *playedNote; // the valuation counts a played jornada's results
   std::array<QCheckBox *, 14> Check2;
   QPushButton *Command18, *Command19, *Command17, *Command31, *Command22, *Command20, *Command21, *Command32,
       *Command29, *Command23, *Command40;
@@ -33,6 +35,7 @@ public:
 
 private:
   vaticor::Qmodelop &form_;
+  QScrollArea *instructions_; // holds Label39
 };
 
 // The statistics panel `Frame13`: the signs that fell at each valuation

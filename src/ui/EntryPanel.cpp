@@ -46,7 +46,8 @@ EntryPanel::EntryPanel(vaticor::Qmodelop &form, Runner run, QWidget *parent)
   idle->setContentsMargins(0, 0, 0, 0);
   // The season's path takes the room left and no more, so that a long path
   // never widens the window past a small screen.
-  Label1 = newLabel(Frame11);
+  Label1 = new PathLabel(Frame11);
+  Label1->setTextFormat(Qt::PlainText);
   nameControl(Label1, QStringLiteral("Label1"));
   Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   idle->addStretch(1);
@@ -66,8 +67,8 @@ void EntryPanel::draw()
   if (Label15->text() != f.Label15.caption)
     Label15->setText(f.Label15.caption);
   drawText(Text4, f.Text4);
-  drawLabel(Label1, f.Label1);
-  Label1->setToolTip(Label1->text());
+  Label1->setPath(f.Label1.caption);
+  Label1->setVisible(f.Label1.visible);
 }
 
 } // namespace ui

@@ -21,7 +21,8 @@ public:
 
   QGroupBox *Frame10;
   QWidget *Frame11;
-  QLabel *Label17, *Label1;
+  QLabel *Label17;
+  PathLabel *Label1; // the season's file
   QLineEdit *Label15; // the ruler, drawn as the entry line is so that its marks stand over the characters
   QLineEdit *Text4;
 

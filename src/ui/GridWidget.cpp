@@ -25,6 +25,7 @@ GridWidget::GridWidget(controls::Grid &grid, QWidget *parent) : QTableView(paren
   setModel(model_);
   fitColumns(0, columnCount() - 1);
   connect(this, &QTableView::clicked, this, [this](const QModelIndex &index) { emit cellPicked(index.row(), index.column()); });
+  connect(this, &QTableView::entered, this, [this](const QModelIndex &index) { emit cellEntered(index.row(), index.column()); });
   auto moved = [this] { selectionMoved_ = selectionMoved_ || !applyingSelection_; };
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, moved);
   connect(model_, &QAbstractItemModel::rowsInserted, this, moved);
@@ -39,7 +40,26 @@ controls::Grid &GridWidget::grid() const
 void GridWidget::setTextSize(double points)
 {
   textSize_ = points;
-  setFont(fixedFont(points));
+  applyFont();
+}
+
+void GridWidget::setZoom(int percent)
+{
+  if (percent == zoom_ || percent <= 0)
+    return;
+  zoom_ = percent;
+  applyFont();
+}
+
+void GridWidget::setColumnsFitText(bool on)
+{
+  columnsFitText_ = on;
+  fitColumns(0, columnCount() - 1);
+}
+
+void GridWidget::applyFont()
+{
+  setFont(fixedFont(shownSize()));
   // One pixel for the grid line under the text: rows as tight as the text
   // allows (the hidden header would otherwise impose its own font's height).
   // At small sizes the accented capitals rise above the font's rounded
@@ -71,7 +91,7 @@ void GridWidget::fitColumns(int first, int last)
       int widest = 0;
       for (int r = 0; r < rowCount(); ++r)
         widest = std::max(widest, metrics.horizontalAdvance(g.text(r, c)));
-      width = std::max(twips / 15, widest + textMargins);
+      width = std::max(columnsFitText_ ? 0 : twips / 15, widest + textMargins);
     }
     if (columnWidth(c) != width)
       setColumnWidth(c, width);

@@ -26,6 +26,13 @@ public:
   // Text at this size whatever the model says (the wide tables of signs).
   void setTextSize(double points);
   double textSize() const { return textSize_; }
+  // The player's zoom, in percent of the text size: what is drawn.
+  void setZoom(int percent);
+  int zoom() const { return zoom_; }
+  double shownSize() const { return textSize_ * zoom_ / 100.0; }
+  // Columns only as wide as their texts, not as their widths in twips ask:
+  // the coupon's widths were made for a smaller letter than it is read at.
+  void setColumnsFitText(bool on);
   // The current cell is shown selected (the cell that typing goes to).
   void setMarksCurrentCell(bool on) { marksCurrentCell_ = on; }
 
@@ -37,15 +44,20 @@ public:
 
 signals:
   void cellPicked(int row, int col);
+  // The mouse came over a cell (mouse tracking on).
+  void cellEntered(int row, int col);
 
 private:
   void fitColumns(int first, int last);
   void showSelection();
+  void applyFont();
 
   GridModel *model_ = nullptr;
   bool followsFontSize_ = false;
   bool marksCurrentCell_ = false;
   double textSize_ = 8;
+  int zoom_ = 100;
+  bool columnsFitText_ = false;
   bool selectionMoved_ = true; // the user's click, or a change of the grid, moved the selection shown
   bool applyingSelection_ = false;
   int shownRow_ = -1, shownCol_ = -1, shownRowSel_ = -1, shownColSel_ = -1;

@@ -7,7 +7,8 @@
 
 namespace ui {
 
-ListWidget::ListWidget(controls::ListBox &list, QWidget *parent, double textSize) : QListView(parent)
+ListWidget::ListWidget(controls::ListBox &list, QWidget *parent, double textSize)
+    : QListView(parent), textSize_(textSize)
 {
   // The look before the lines: the view sizes its lines on what it has then.
   setFont(fixedFont(textSize));
@@ -25,6 +26,15 @@ ListWidget::ListWidget(controls::ListBox &list, QWidget *parent, double textSize
 controls::ListBox &ListWidget::list() const
 {
   return model_->list();
+}
+
+void ListWidget::setZoom(int percent)
+{
+  if (percent == zoom_ || percent <= 0)
+    return;
+  zoom_ = percent;
+  setFont(fixedFont(textSize_ * zoom_ / 100.0));
+  fresh_ = true;
 }
 
 bool ListWidget::sync()

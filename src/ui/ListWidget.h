@@ -24,6 +24,10 @@ public:
   // The size that shows every line whole without scrolling; at least minChars
   // characters wide and minRows lines high, so that a panel keeps its size.
   QSize fullSize(int minChars = 0, int minRows = 0) const;
+  // The player's zoom, in percent of the list's text size; the panel sizes
+  // the list again at its next redraw.
+  void setZoom(int percent);
+  int zoom() const { return zoom_; }
   // The list index shows highlighted with the lines the list box marks
   // (the default), or only as the current line.
   void setMarksListIndex(bool on) { marksListIndex_ = on; }
@@ -42,6 +46,8 @@ private:
   void showSelection();
 
   ListModel *model_ = nullptr;
+  double textSize_ = 8;
+  int zoom_ = 100;
   bool marksListIndex_ = true;
   bool fresh_ = true;           // nothing drawn yet: the panel sizes it
   bool selectionMoved_ = true;  // the user's click moved the lines highlighted

@@ -15,6 +15,7 @@
 #include "ui/ReliabilityDialog.h"
 #include "ui/ResultsGridPanel.h"
 #include "ui/SignEvolutionPanel.h"
+#include "ui/StartPanel.h"
 #include "ui/StandingsPanel.h"
 #include "ui/SystemsDialog.h"
 #include "ui/TeamEvolutionPanel.h"
@@ -47,17 +48,19 @@ MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(p
   // The layouts keep every control at least at its own size, so they never
   // overlap; these floors keep room for a view even in a small window.
   outer->addStrut(1000);
-  auto *columns = new QHBoxLayout;
+  body_ = new QWidget(central);
+  auto *columns = new QHBoxLayout(body_);
+  columns->setContentsMargins(0, 0, 0, 0);
   columns->addStrut(560);
   columns->setSpacing(10);
-  standings = new GeneralStandingsPanel(form_, central);
+  standings = new GeneralStandingsPanel(form_, body_);
   columns->addWidget(standings, 0);
   auto *right = new QVBoxLayout;
   right->setSpacing(4);
   // The boxes and buttons stand in a block beside the jornada's matches rather
   // than in rows above them, which leaves the views the height to show every
   // row of a 22-team division.
-  topBlock_ = new QWidget(central);
+  topBlock_ = new QWidget(body_);
   auto *top = new QHBoxLayout(topBlock_);
   top->setContentsMargins(0, 0, 0, 0);
   jornada = new JornadaControls(form_, topBlock_);
@@ -68,12 +71,22 @@ MainWindow::MainWindow(vaticor::Qmodelop &form, QWidget *parent) : QMainWindow(p
   right->addWidget(topBlock_);
   right->addWidget(buildViewArea(), 1);
   columns->addLayout(right, 1);
-  outer->addLayout(columns, 1);
+  outer->addWidget(body_, 1);
+  start = new StartPanel(form_, central);
+  start->hide();
+  outer->addWidget(start, 1);
   outer->addLayout(buildHelpLine(central));
   setCentralWidget(central);
   nameControls();
   registerWindows();
   wireHandlers(this, form_, runner());
+  // Each heading of the coupon explains its column on the help line.
+  Frame9->tablap->setMouseTracking(true);
+  Frame9->tablap->viewport()->setMouseTracking(true);
+  connect(Frame9->tablap, &GridWidget::cellEntered, this, [this](int row, int col) {
+    if (row == 0)
+      run([this, col] { form_.hover(QStringLiteral("tablap"), col); });
+  });
   // Every named control reports the mouse coming over it (Command15 its press).
   for (QWidget *widget : central->findChildren<QWidget *>())
     if (!controlName(widget).isEmpty())
@@ -110,6 +123,12 @@ void MainWindow::buildMenus()
   mnupronos = entry(pronos->addAction(f.mnuVerPronostico.caption), "mnupronos");
   mnuFiabilidad = entry(pronos->addAction(f.mnuFiabilidad.caption), "mnuFiabilidad");
   QMenu *options = bar->addMenu(f.mnuOpciones.caption);
+  // The size of the letter: of the coupon while it is shown, else of the lists.
+  mnuAmpliar = entry(options->addAction(QStringLiteral("Letra más &grande")), "mnuAmpliar");
+  mnuAmpliar->setShortcuts(QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal));
+  mnuReducir = entry(options->addAction(QStringLiteral("Letra más &pequeña")), "mnuReducir");
+  mnuReducir->setShortcuts(QKeySequence::keyBindings(QKeySequence::ZoomOut));
+  options->addSeparator();
   mnucreditos = entry(options->addAction(f.mnucreditos.caption), "mnucreditos");
   mnuAyuda = entry(options->addAction(f.mnuAyuda.caption), "mnuAyuda");
   mnuSalir = entry(options->addAction(f.mnuSalir.caption), "mnuSalir");
@@ -155,6 +174,8 @@ QWidget *MainWindow::buildViewArea()
                                                          Frame9, Frame13})
     layout->addWidget(frame);
   layout->addStretch(1);
+  // The coupon's instructions take the room the views leave below it.
+  layout->setStretchFactor(Frame9, 100);
   views_->setWidget(area);
   return views_;
 }
@@ -247,8 +268,12 @@ void MainWindow::fitHelpLine()
     return; // not laid out yet
   const QFontMetrics metrics(Label2->font());
   int lines = 3 * metrics.lineSpacing();
-  for (QWidget *widget : centralWidget()->findChildren<QWidget *>()) {
-    QString text = form_.hoverText(controlName(widget), controlIndex(widget));
+  QStringList texts;
+  for (QWidget *widget : centralWidget()->findChildren<QWidget *>())
+    texts.append(form_.hoverText(controlName(widget), controlIndex(widget)));
+  for (int col = 0; col < Frame9->tablap->columnCount(); ++col)
+    texts.append(form_.hoverText(QStringLiteral("tablap"), col));
+  for (QString text : texts) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (!text.isEmpty())
       lines = std::max(lines, metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, text).height());
@@ -256,6 +281,23 @@ void MainWindow::fitHelpLine()
   const int height = lines + Label2->frameWidth() * 2 + 4;
   if (Label2->height() != height)
     Label2->setFixedHeight(height);
+}
+
+void MainWindow::applyZoom()
+{
+  const vaticor::Qmodelop &f = form_;
+  if (f.zoom.lists != listsZoom_) {
+    listsZoom_ = f.zoom.lists;
+    for (ListWidget *list : body_->findChildren<ListWidget *>())
+      list->setZoom(listsZoom_);
+    for (GridWidget *grid : {tablag, tab1, tabl1x2})
+      grid->setZoom(listsZoom_);
+  }
+  if (f.zoom.coupon != couponZoom_) {
+    couponZoom_ = f.zoom.coupon;
+    Frame9->tablap->setZoom(couponZoom_);
+    Frame9->tablam->setZoom(couponZoom_);
+  }
 }
 
 void MainWindow::setHttp(QtHttp *http)
@@ -300,15 +342,26 @@ void MainWindow::refresh()
 {
   vaticor::Qmodelop &f = form_;
   setWindowTitle(f.caption);
+  // While no season is loaded the start panel stands in the place of the
+  // views. The one leaving goes first: both shown at once would ask for more
+  // height than the screen has, and the window would grow past it.
+  if (f.start.visible)
+    body_->hide();
+  start->draw();
+  body_->setVisible(!f.start.visible);
+  applyZoom();
   for (auto [action, model] : {std::pair{mnuActTI, &f.mnuActTI}, std::pair{mnuactualiza, &f.mnuactualiza},
                                std::pair{mnuActGI, &f.mnuActGI}, std::pair{mnuProMmnu, &f.mnuProMmnu},
                                std::pair{mnuIventana, &f.mnuIventana}, std::pair{mnupronos, &f.mnupronos},
                                std::pair{mnucreditos, &f.mnucreditos}, std::pair{mnuAyuda, &f.mnuAyuda}})
     action->setEnabled(model->enabled);
   drawLabel(Label2, f.Label2);
+  // The navigator has no views to move through before a season is loaded.
   for (auto [arrow, model] : {std::pair{Command35, &f.Command35}, std::pair{Command36, &f.Command36},
-                              std::pair{Command37, &f.Command37}, std::pair{Command38, &f.Command38}})
+                              std::pair{Command37, &f.Command37}, std::pair{Command38, &f.Command38}}) {
     drawButton(arrow, *model);
+    arrow->setVisible(model->visible && !f.start.visible);
+  }
   standings->draw();
   jornada->draw();
   Frame2->draw();

@@ -29,6 +29,7 @@ class JornadaControls;
 class MatchPanel;
 class ResultsGridPanel;
 class SignEvolutionPanel;
+class StartPanel;
 class StandingsPanel;
 class StatsPanel;
 class TeamEvolutionPanel;
@@ -66,6 +67,7 @@ public:
   CouponPanel *Frame9;
   StatsPanel *Frame13;
   EntryPanel *entry; // Frame10 and Frame11
+  StartPanel *start; // in the place of everything else while no season is loaded
 
   // The controls, by their names, for the end-to-end tests.
   GridWidget *tablag, *tab1, *tabl1x2;
@@ -75,7 +77,8 @@ public:
       *Command10, *Command11, *Command12, *Command13, *Command14, *Command15, *Command16, *Command24, *Command30,
       *Command35, *Command36, *Command37, *Command38;
   QLineEdit *Text1, *Text2, *Text3;
-  QLabel *Label1, *Label2, *Label3, *Label4, *Label7, *Label10, *Label11, *Label14, *Label18, *Label27, *Label53;
+  PathLabel *Label1; // the season's file
+  QLabel *Label2, *Label3, *Label4, *Label7, *Label10, *Label11, *Label14, *Label18, *Label27, *Label53;
   std::array<QLabel *, 2> Label19;
   QLabel *Label20, *Label21;
   std::array<ClickLabel *, 7> Label40;
@@ -83,6 +86,7 @@ public:
   QAction *mnuImportar, *mnuActualizarTemporada, *mnuImportarAnteriores, *mnuFiabilidad;
   QAction *mnuaCargar, *mnuActTI, *mnuactualiza, *mnuActGI, *mnuProMmnu, *mnuIventana, *mnupronos, *mnucreditos,
       *mnuAyuda, *mnuSalir;
+  QAction *mnuAmpliar, *mnuReducir; // Ctrl++ and Ctrl+-: the coupon, or else the lists
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -99,10 +103,14 @@ private:
   // The window width a handler asked for, in twips.
   void applyWidth(int twips);
   void fitHelpLine();
+  // The sizes the player chose, on the lists and grids of the views and on the coupon.
+  void applyZoom();
 
   vaticor::Qmodelop &form_;
   bool closing_ = false;
+  QWidget *body_ = nullptr; // the standings, the boxes and the views
   QWidget *topBlock_ = nullptr;
+  int listsZoom_ = 100, couponZoom_ = 100;
   QScrollArea *views_ = nullptr;
   QProgressBar *progress_ = nullptr;
   int normalWidth_ = -1; // the width before the coupon widened the window

@@ -5,8 +5,15 @@
 #include "controls/Services.h"
 
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 
 namespace ui {
+
+// A failed transfer in the program's own words, naming the server: "No se
+// pudo conectar con raw.githubusercontent.com (servidor no encontrado)", or
+// the HTTP status it answered with. Qt's own texts are not used: translated,
+// they call a host "Equipo", which a football player reads as a team.
+QString transferErrorText(QNetworkReply::NetworkError error, const QString &host, int status);
 
 class QtHttp : public controls::HttpService {
 public:

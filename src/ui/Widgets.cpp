@@ -16,6 +16,28 @@ void ClickLabel::mousePressEvent(QMouseEvent *event)
   emit clicked();
 }
 
+void PathLabel::setPath(const QString &path)
+{
+  if (path == path_)
+    return;
+  path_ = path;
+  setToolTip(path);
+  elide();
+}
+
+void PathLabel::resizeEvent(QResizeEvent *event)
+{
+  QLabel::resizeEvent(event);
+  elide();
+}
+
+void PathLabel::elide()
+{
+  const QString shown = fontMetrics().elidedText(path_, Qt::ElideMiddle, std::max(contentsRect().width(), 1));
+  if (text() != shown)
+    setText(shown);
+}
+
 void nameControl(QObject *control, const QString &name, int index)
 {
   control->setObjectName(index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index));

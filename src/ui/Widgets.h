@@ -38,6 +38,23 @@ protected:
   void mousePressEvent(QMouseEvent *event) override;
 };
 
+// A label for a file's path: cut in the middle when it is longer than the
+// room it has, so that the file's name always shows; the whole path on hover.
+class PathLabel : public QLabel {
+  Q_OBJECT
+public:
+  using QLabel::QLabel;
+  void setPath(const QString &path);
+  QString path() const { return path_; }
+
+protected:
+  void resizeEvent(QResizeEvent *event) override;
+
+private:
+  void elide();
+  QString path_;
+};
+
 // The control's name and, for a control array, its index, for the help line.
 void nameControl(QObject *control, const QString &name, int index = -1);
 QString controlName(const QObject *widget);

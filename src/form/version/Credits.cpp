@@ -7,6 +7,15 @@
 
 namespace version {
 
+namespace {
+
+// Where the bundled seasons and the updates come from.
+const std::pair<QString, QString> kDataSource = {
+    QStringLiteral("Datos:"),
+    QStringLiteral("los resultados de openfootball (github.com/openfootball), de dominio público (CC0)")};
+
+} // namespace
+
 CreditsWindow creditsOf(const QString &programFile)
 {
   CFileVersionInfo info;
@@ -15,7 +24,8 @@ CreditsWindow creditsOf(const QString &programFile)
   w.heading = QStringLiteral("Vaticor");
   if (!info.Available()) {
     w.properties = {{QStringLiteral("Archivo:"), info.FullPath().isEmpty() ? programFile : info.FullPath()},
-                    {QStringLiteral("Versión:"), QStringLiteral("el archivo no lleva registro de versión")}};
+                    {QStringLiteral("Versión:"), QStringLiteral("el archivo no lleva registro de versión")},
+                    kDataSource};
     return w;
   }
   if (const QString product = info.StringFileInfo(QStringLiteral("ProductName")); !product.isEmpty())
@@ -27,6 +37,7 @@ CreditsWindow creditsOf(const QString &programFile)
       {QStringLiteral("Versión del archivo:"), info.FileVersion()},
       {QStringLiteral("Idioma:"), info.LanguageName()},
       {QStringLiteral("Archivo:"), info.FullPath()},
+      kDataSource,
   };
   return w;
 }
