@@ -456,6 +456,34 @@ private slots:
     QVERIFY(!q.playedNote.visible);
   }
 
+  // The coupon says whether its model starts from last season: the season
+  // before sits beside 2013/14 in the samples, not beside 2012/13.
+  void modelNoteSaysWhichPast_data()
+  {
+    QTest::addColumn<QString>("season");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("2013/14, 2012/13 beside it") << "Edato14.txt" << "Modelo: con la temporada anterior (Edato13.txt)";
+    QTest::newRow("2012/13, nothing before it") << "Edato13.txt" << "Modelo: sin la temporada anterior (falta Edato12.txt)";
+  }
+  void modelNoteSaysWhichPast()
+  {
+    QFETCH(QString, season);
+    FormFixture f;
+    QVERIFY(f.loadFile(testing::samplePath(season)));
+    vaticor::Qmodelop &q = *f.form;
+    QVERIFY(!q.modelNote.visible);
+    while (q.jornada != 10)
+      q.Text2_KeyPress(q.jornada < 10 ? vaticor::Qmodelop::kPlus : vaticor::Qmodelop::kMinus);
+    q.Text3.text = "5";
+    q.Command13_Click();
+    q.Command16_Click();
+    q.List1_Click();
+    QVERIFY(q.modelNote.visible);
+    QTEST(q.modelNote.caption, "note");
+    q.Command19_Click();
+    QVERIFY(!q.modelNote.visible);
+  }
+
   // A whole jornada needs the standings of the division shown.
   void wholeJornadaWithoutStandings()
   {

@@ -279,12 +279,14 @@ void Qmodelop::modelLine(int k, int home, int away)
     last.model = prior ? engine::ScoreModel::fit(n, played, j, *prior) : engine::ScoreModel::fit(n, played, j);
     last.teams = n, last.jornada = j, last.division = division, last.seasonPath = seasonFilePath, last.played = played;
   }
-  modelNote.caption = prior ? QStringLiteral("Modelo: parte de la temporada anterior (%1)").arg(past.previousFile)
-                            : QStringLiteral("Modelo: sin la temporada anterior (%1 no está junto a la temporada)")
+  modelNote.caption = prior ? QStringLiteral("Modelo: con la temporada anterior (%1)").arg(past.previousFile)
+                            : QStringLiteral("Modelo: sin la temporada anterior (falta %1)")
                                   .arg(QFileInfo(engine::previousSeasonPath(seasonFilePath)).fileName());
   const engine::MatchProbabilities p = last.model.predict(home, away);
-  if (k >= 1 && k <= 15)
+  if (k >= 1 && k <= 15) {
     lineModel[k] = {true, p};
+    modelNote.visible = true;
+  }
   auto percent = [](double v) { return fmt(text::toInt16(v * 100), QStringLiteral("@@@")); };
   if (k < 1 || k > 15)
     return;
@@ -417,6 +419,7 @@ void Qmodelop::Command19_Click()
   lineModel = {};
   linePlayed = {};
   showPlayedNote();
+  modelNote.visible = false;
 }
 
 void Qmodelop::Label49_Click()

@@ -112,6 +112,7 @@ Qmodelop::Qmodelop(controls::Services s) : services(s)
   Frame10.caption = QStringLiteral("     Actualiza la Jornada Visualizada");
   Label15.caption = QStringLiteral("1|||5||||0||||5||||0||||5");
   playedNote.visible = false;
+  modelNote.visible = false;
 
   // Nothing of a view shows before it is computed.
   for (Panel *frame : {&Frame4, &Frame5, &Frame6, &Frame7, &Frame8, &Frame9, &Frame12, &Frame13, &Frame15,

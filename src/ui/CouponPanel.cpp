@@ -38,6 +38,10 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, QWidget *parent) : QWidget(par
   nameControl(playedNote, QStringLiteral("playedNote"));
   playedNote->setStyleSheet(QStringLiteral("background:#fff3c4; color:#8a3b00; padding:2px 6px; font-weight:bold;"));
   playedNote->hide();
+  modelNote = newLabel(this);
+  nameControl(modelNote, QStringLiteral("modelNote"));
+  modelNote->setStyleSheet(QStringLiteral("color:#444; padding:2px 6px;"));
+  modelNote->hide();
   titleRow->addWidget(Label49, 1);
   titleRow->addWidget(playedNote);
   titleRow->addWidget(label42);
@@ -90,6 +94,7 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, QWidget *parent) : QWidget(par
     switches->addWidget(Check2[i]);
   }
   switches->addStretch(1);
+  switches->addWidget(modelNote); // above the model's columns, on the right
   v->addLayout(switches);
 
   tablap = new GridWidget(form.tablap, this);
@@ -165,7 +170,7 @@ void CouponPanel::draw()
                                std::pair{static_cast<QLabel *>(Label6), &f.Label6},
                                std::pair{static_cast<QLabel *>(Label9), &f.Label9},
                                std::pair{Label22, &f.Label22}, std::pair{Label25, &f.Label25},
-                               std::pair{Label39, &f.Label39}, std::pair{playedNote, &f.playedNote}})
+                               std::pair{Label39, &f.Label39}, std::pair{playedNote, &f.playedNote}, std::pair{modelNote, &f.modelNote}})
     drawLabel(widget, *label);
   // The instructions show once the coupon has been prepared.
   instructions_->setVisible(f.Label39.visible && !f.Label39.caption.isEmpty());

@@ -28,6 +28,7 @@ public:
   ClickLabel *Label49, *label42, *Label43, *Label46, *Label47, *Label6, *Label9;
   QLabel *Label22, *Label25, *Label39;
   QLabel *playedNote; // the valuation counts a played jornada's results
+  QLabel *modelNote;  // whether the model starts from last season
   std::array<QCheckBox *, 14> Check2;
   QPushButton *Command18, *Command19, *Command17, *Command31, *Command22, *Command20, *Command21, *Command32,
       *Command29, *Command23, *Command40;
