@@ -462,8 +462,12 @@ private slots:
   {
     QTest::addColumn<QString>("season");
     QTest::addColumn<QString>("note");
-    QTest::newRow("2013/14, 2012/13 beside it") << "Edato14.txt" << "Modelo: con la temporada anterior (Edato13.txt)";
-    QTest::newRow("2012/13, nothing before it") << "Edato13.txt" << "Modelo: sin la temporada anterior (falta Edato12.txt)";
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("2013/14, 2012/13 beside it") << "Edato14.txt" << "Modelo: con la temporada anterior"
+                                                << "El modelo parte de la temporada anterior, Edato13.txt";
+    QTest::newRow("2012/13, nothing before it")
+        << "Edato13.txt" << "Modelo: sin la temporada anterior"
+        << "Falta Edato12.txt junto a la temporada: Actualizar, Importar temporadas anteriores";
   }
   void modelNoteSaysWhichPast()
   {
@@ -480,6 +484,7 @@ private slots:
     q.List1_Click();
     QVERIFY(q.modelNote.visible);
     QTEST(q.modelNote.caption, "note");
+    QTEST(q.modelNoteDetail, "detail");
     q.Command19_Click();
     QVERIFY(!q.modelNote.visible);
   }

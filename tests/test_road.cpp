@@ -151,7 +151,8 @@ private slots:
     QCOMPARE(coupon.playedNote->text(), QStringLiteral("Jornada ya jugada: la valoración incluye sus resultados"));
     // The model starts from 2012/13, bundled beside it, and the coupon says so.
     QVERIFY(coupon.modelNote->isVisible());
-    QCOMPARE(coupon.modelNote->text(), QStringLiteral("Modelo: con la temporada anterior (Edato13.txt)"));
+    QCOMPARE(coupon.modelNote->text(), QStringLiteral("Modelo: con la temporada anterior"));
+    QCOMPARE(coupon.modelNote->toolTip(), QStringLiteral("El modelo parte de la temporada anterior, Edato13.txt"));
 
     // Read larger: Ctrl++ on the coupon, kept for the next start.
     const double size = coupon.tablap->font().pointSizeF();

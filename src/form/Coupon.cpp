@@ -279,9 +279,11 @@ void Qmodelop::modelLine(int k, int home, int away)
     last.model = prior ? engine::ScoreModel::fit(n, played, j, *prior) : engine::ScoreModel::fit(n, played, j);
     last.teams = n, last.jornada = j, last.division = division, last.seasonPath = seasonFilePath, last.played = played;
   }
-  modelNote.caption = prior ? QStringLiteral("Modelo: con la temporada anterior (%1)").arg(past.previousFile)
-                            : QStringLiteral("Modelo: sin la temporada anterior (falta %1)")
-                                  .arg(QFileInfo(engine::previousSeasonPath(seasonFilePath)).fileName());
+  const QString previous = QFileInfo(engine::previousSeasonPath(seasonFilePath)).fileName();
+  modelNote.caption = prior ? QStringLiteral("Modelo: con la temporada anterior") : QStringLiteral("Modelo: sin la temporada anterior");
+  modelNoteDetail = prior ? QStringLiteral("El modelo parte de la temporada anterior, %1").arg(past.previousFile)
+                          : QStringLiteral("Falta %1 junto a la temporada: Actualizar, Importar temporadas anteriores")
+                                .arg(previous);
   const engine::MatchProbabilities p = last.model.predict(home, away);
   if (k >= 1 && k <= 15) {
     lineModel[k] = {true, p};

@@ -398,7 +398,8 @@ public:
   // and for line 15 each side's most likely goals.
   void modelLine(int k, int home, int away);
   std::array<LineModel, 16> lineModel; // by coupon line 1..15
-  Label modelNote; // whether the model starts from last season, and which file
+  Label modelNote; // whether the model starts from last season
+  QString modelNoteDetail; // which file it starts from, or which it lacks
   // Above the coupon grid while a line's valuation counts its own jornada's results.
   Label playedNote;
   std::array<bool, 16> linePlayed{}; // by coupon line 1..15

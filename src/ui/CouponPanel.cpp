@@ -93,8 +93,10 @@ CouponPanel::CouponPanel(vaticor::Qmodelop &form, QWidget *parent) : QWidget(par
     Check2[i]->setFocusPolicy(Qt::NoFocus);
     switches->addWidget(Check2[i]);
   }
-  switches->addStretch(1);
-  switches->addWidget(modelNote); // above the model's columns, on the right
+  // Above the model's columns, on the right, in whatever room the switches leave.
+  modelNote->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  switches->addSpacing(16);
+  switches->addWidget(modelNote, 1);
   v->addLayout(switches);
 
   tablap = new GridWidget(form.tablap, this);
@@ -172,6 +174,7 @@ void CouponPanel::draw()
                                std::pair{Label22, &f.Label22}, std::pair{Label25, &f.Label25},
                                std::pair{Label39, &f.Label39}, std::pair{playedNote, &f.playedNote}, std::pair{modelNote, &f.modelNote}})
     drawLabel(widget, *label);
+  modelNote->setToolTip(f.modelNoteDetail);
   // The instructions show once the coupon has been prepared.
   instructions_->setVisible(f.Label39.visible && !f.Label39.caption.isEmpty());
   for (auto [widget, button] :
