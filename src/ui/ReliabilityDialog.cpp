@@ -93,8 +93,16 @@ void LineChart::paintEvent(QPaintEvent *)
   p.setPen(Qt::black);
   if (!series_.empty()) {
     const std::vector<QPointF> &first = series_.front().points;
-    for (size_t i = 0; i < first.size() && i < static_cast<size_t>(xLabels_.size()); ++i)
-      p.drawText(QRectF(xOf(first[i].x()) - 30, area.bottom() + 4, 60, 16), Qt::AlignHCenter, xLabels_[static_cast<int>(i)]);
+    // Every label that has room (every other one, or fewer, over many
+    // seasons), each kept inside the chart.
+    const size_t count = std::min(first.size(), static_cast<size_t>(xLabels_.size()));
+    const double wide = p.fontMetrics().horizontalAdvance(QStringLiteral("00/00")) + 8.0;
+    const double apart = count > 1 ? area.width() / double(count - 1) : area.width();
+    const size_t stride = std::max<size_t>(1, static_cast<size_t>(std::ceil(wide / std::max(apart, 1.0))));
+    for (size_t i = 0; i < count; i += stride) {
+      const double left = std::clamp(xOf(first[i].x()) - 30, 0.0, std::max(0.0, width() - 60.0));
+      p.drawText(QRectF(left, area.bottom() + 4, 60, 16), Qt::AlignHCenter, xLabels_[static_cast<int>(i)]);
+    }
   }
   int legend = area.left() + 6;
   for (const Series &s : series_) {
