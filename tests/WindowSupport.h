@@ -7,11 +7,17 @@
 #include "ui/MainWindow.h"
 #include "ui/QtWindows.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QSize>
+#include <QtTest>
 #include <memory>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
 
 namespace testing {
 
@@ -66,3 +72,31 @@ struct WindowProgram {
 };
 
 } // namespace testing
+
+namespace testing {
+
+// The leak check, run while the tests are over and Qt's own threads (its
+// pooled image and host lookup workers) stand idle: at the process's exit
+// they end while the check stops every thread, and the check itself can fall.
+// After this call the exit runs no second check.
+inline void checkLeaksNow()
+{
+#if defined(__SANITIZE_ADDRESS__)
+  __lsan_do_leak_check();
+#endif
+}
+
+} // namespace testing
+
+// QTEST_MAIN for the window's tests, with the leak check above.
+#define VATICOR_WINDOW_TEST_MAIN(TestObject)                                                                         \
+  int main(int argc, char **argv)                                                                                   \
+  {                                                                                                                 \
+    QApplication app(argc, argv);                                                                                   \
+    app.setAttribute(Qt::AA_Use96Dpi, true);                                                                        \
+    TestObject tc;                                                                                                  \
+    QTEST_SET_MAIN_SOURCE_PATH                                                                                      \
+    const int failed = QTest::qExec(&tc, argc, argv);                                                               \
+    testing::checkLeaksNow();                                                                                       \
+    return failed;                                                                                                  \
+  }

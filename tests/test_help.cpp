@@ -380,5 +380,5 @@ private slots:
   }
 };
 
-QTEST_MAIN(TestHelp)
+VATICOR_WINDOW_TEST_MAIN(TestHelp)
 #include "test_help.moc"

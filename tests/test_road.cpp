@@ -443,5 +443,5 @@ private slots:
   }
 };
 
-QTEST_MAIN(RoadTest)
+VATICOR_WINDOW_TEST_MAIN(RoadTest)
 #include "test_road.moc"

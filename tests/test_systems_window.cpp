@@ -318,5 +318,5 @@ private slots:
   }
 };
 
-QTEST_MAIN(SystemsWindowTest)
+VATICOR_WINDOW_TEST_MAIN(SystemsWindowTest)
 #include "test_systems_window.moc"

@@ -1251,6 +1251,8 @@ int main(int argc, char **argv)
   QApplication app(argc, argv);
   QTEST_SET_MAIN_SOURCE_PATH
   WindowTest test;
-  return QTest::qExec(&test, argc, argv);
+  const int failed = QTest::qExec(&test, argc, argv);
+  testing::checkLeaksNow();
+  return failed;
 }
 #include "test_window.moc"
