@@ -78,6 +78,50 @@ void coupon(benchmark::State &state)
 }
 BENCHMARK(coupon)->Unit(benchmark::kMillisecond);
 
+// The coupon itself, the form already at its jornada: prepared, the whole of
+// jornada 20 of 1ª passed to it (10 lines), then five matches of jornada 21
+// (15 lines), and the figures; moving through the jornadas is not counted.
+void couponAtItsJornada(benchmark::State &state)
+{
+  for (auto _ : state) {
+    state.PauseTiming();
+    Program p;
+    while (p.form.jornada != 20)
+      p.form.Text2_KeyPress(p.form.jornada < 20 ? vaticor::Qmodelop::kPlus : vaticor::Qmodelop::kMinus);
+    state.ResumeTiming();
+    p.form.Text3.text = QStringLiteral("21");
+    p.form.Command13_Click();
+    p.form.Command16_Click();
+    p.form.List1_Click();
+    p.form.Command16_Click();
+    state.PauseTiming();
+    p.form.Text2_KeyPress(vaticor::Qmodelop::kPlus);
+    state.ResumeTiming();
+    for (int match = 1; match <= 5; ++match) {
+      p.form.List1.setListIndex(match + 1);
+      p.form.List1_Click();
+    }
+    p.form.Label46_Click();
+  }
+  state.SetLabel("Quiniela en su jornada: 15 partidos y las figuras");
+}
+BENCHMARK(couponAtItsJornada)->Unit(benchmark::kMillisecond);
+
+// The values of a coupon's matches as the engine computes them: the whole of
+// jornada 20 of 1ª and of jornada 22 of 2ª (21 matches), each on the season
+// cut back to the eve of its jornada.
+void couponValues(benchmark::State &state)
+{
+  const season::Season season = *season::readSeasonFile(samples() + QStringLiteral("Edato14.txt"), nullptr);
+  const season::Season cut1 = engine::cutBack(season, 1, 20), cut2 = engine::cutBack(season, 2, 22);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::valueJornada(cut1, 1, 20));
+    benchmark::DoNotOptimize(engine::valueJornada(cut2, 2, 22));
+  }
+  state.SetLabel("valores de 21 partidos");
+}
+BENCHMARK(couponValues)->Unit(benchmark::kMicrosecond);
+
 void storeAndRebuild(benchmark::State &state)
 {
   Program p;

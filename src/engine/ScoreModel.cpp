@@ -201,22 +201,34 @@ ScoreModel ScoreModel::fit(int teams, const std::vector<PlayedMatch> &all, int j
   precision[0] = precision[1] = 1e-6;
   maximise(x, teams, matches, weights, precision, centre);
   m.take(x);
-  // The low-score correction, by a search of its weighted likelihood.
+  // The low-score correction, by a search of its weighted likelihood. Only
+  // the scores it corrects (0-0, 1-0, 0-1, 1-1) count: every other term is
+  // log 1. Their expected goals do not change with rho.
+  struct LowScore {
+    int homeGoals, awayGoals;
+    double lh, la, weight;
+  };
+  std::vector<LowScore> low;
+  for (size_t i = 0; i < matches.size(); ++i) {
+    const PlayedMatch &p = matches[i];
+    if (p.homeGoals > 1 || p.awayGoals > 1)
+      continue;
+    low.push_back({p.homeGoals, p.awayGoals, std::exp(m.mu_ + m.home_ + m.attack_[p.home] - m.defence_[p.away]),
+                   std::exp(m.mu_ + m.attack_[p.away] - m.defence_[p.home]), weights[i]});
+  }
   auto logLikelihood = [&](double rho) {
     double sum = 0;
-    for (size_t i = 0; i < matches.size(); ++i) {
-      const PlayedMatch &p = matches[i];
-      const double lh = std::exp(m.mu_ + m.home_ + m.attack_[p.home] - m.defence_[p.away]);
-      const double la = std::exp(m.mu_ + m.attack_[p.away] - m.defence_[p.home]);
-      const double t = tau(p.homeGoals, p.awayGoals, lh, la, rho);
-      sum += weights[i] * std::log(std::max(t, 1e-9));
-    }
+    for (const LowScore &l : low)
+      sum += l.weight * std::log(std::max(tau(l.homeGoals, l.awayGoals, l.lh, l.la, rho), 1e-9));
     return sum;
   };
   double lo = -0.25, hi = 0.25;
   for (int i = 0; i < 40; ++i) {
     const double m1 = lo + (hi - lo) / 3, m2 = hi - (hi - lo) / 3;
-    (logLikelihood(m1) < logLikelihood(m2) ? lo : hi) = logLikelihood(m1) < logLikelihood(m2) ? m1 : m2;
+    if (logLikelihood(m1) < logLikelihood(m2))
+      lo = m1;
+    else
+      hi = m2;
   }
   m.rho_ = (lo + hi) / 2;
   return m;
