@@ -195,7 +195,8 @@ ReliabilityDialog::~ReliabilityDialog()
 
 bool ReliabilityDialog::running() const
 {
-  return thread_ && thread_->isRunning();
+  // Until the figures are shown, not only while the worker computes them.
+  return thread_ != nullptr;
 }
 
 void ReliabilityDialog::run()
