@@ -73,7 +73,7 @@ void QtHttp::get(const QString &url, std::function<void(const controls::HttpRepl
 {
   QNetworkRequest request{QUrl(url)};
   request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-  request.setTransferTimeout(30000);
+  request.setTransferTimeout(transferTimeoutMs);
   QNetworkReply *reply = manager_.get(request);
   if (onRunning)
     onRunning(true);

@@ -22,6 +22,8 @@ public:
   std::function<void(qint64, qint64)> onProgress;
   // Told when a transfer starts or ends, for the window's progress line.
   std::function<void(bool)> onRunning;
+  // A transfer that sends nothing for this long is given up.
+  int transferTimeoutMs = 30000;
 
 private:
   QNetworkAccessManager manager_;
